@@ -1,0 +1,26 @@
+#include "app/CommandLineInfo.h"
+
+int g_bRefreshAfterDde = 0;
+int g_bSkipContentsFill = 0;
+int g_bSkipRegisterFill = 0;
+int g_bSkipIndexFill = 0;
+
+void CTavlinCommandLineInfo::ParseParam(const QString& param, bool bFlag) {
+    if (!bFlag)
+        return;
+    if (param == QLatin1String("QrmL568421563")) {
+        m_bShellLaunch = true;
+        g_bRefreshAfterDde = g_bSkipContentsFill = g_bSkipRegisterFill = g_bSkipIndexFill = 1;
+    } else if (param == QLatin1String("register")) {
+        m_bRegister = true;
+    }
+}
+
+void CTavlinCommandLineInfo::ParseCommandLine(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        const bool bFlag =
+            argument.startsWith(QLatin1Char('/')) || argument.startsWith(QLatin1Char('-'));
+        ParseParam(bFlag ? argument.mid(1) : argument, bFlag);
+    }
+}

@@ -1,0 +1,101 @@
+#include "app/ProgramFolders.h"
+
+#include "app/FileUtils.h"
+#include "app/Strings.h"
+#include "platform/Messages.h"
+#include "platform/PrivateTempFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+
+const char* const g_arrMarkerImages[6] = {"paragrafy.gif",    "s_vlevo.gif",
+                                          "s_vpravo.gif",     "s_vpravo_novela.gif",
+                                          "s_predchudce.gif", "s_nasledovnik.gif"};
+
+namespace {
+void reportFolderProblem(const QString& path) {
+    ShowMessage(LoadResString(61464).replace(QStringLiteral("%1"), path), MessageIcon::Error);
+}
+
+QString workingFolderPath() {
+    const QString temp = privateTempFolder();
+    return (temp.isEmpty() ? QStringLiteral("/tmp/tavlin-unavailable") : temp) +
+           QStringLiteral("/QrmHtml");
+}
+} // namespace
+
+void ProgramFolders::SetProgramFolder(const QString& folder) {
+    const QString base = QDir(folder).absolutePath();
+    m_strProgramFolder = base + QLatin1Char('/');
+    m_strDataFolder = base + QStringLiteral("/Data");
+    m_strIndexFolder = base + QStringLiteral("/Index");
+    m_strHtmlFolder = base + QStringLiteral("/Html");
+}
+
+bool ProgramFolders::CheckFolders(bool bShellLaunch, const QString& programPath) {
+    if (bShellLaunch) {
+        const qsizetype slash = programPath.lastIndexOf(QLatin1Char('/'));
+        if (slash >= 0)
+            QDir::setCurrent(programPath.left(slash + 1));
+    }
+    SetProgramFolder(QDir::currentPath());
+    if (!PathExists(m_strDataFolder)) {
+        ShowMessage(61452, MessageIcon::Error);
+        return false;
+    }
+    if (!PathExists(m_strIndexFolder)) {
+        ShowMessage(61453, MessageIcon::Error);
+        return false;
+    }
+    if (!PathExists(m_strHtmlFolder)) {
+        ShowMessage(61454, MessageIcon::Error);
+        return false;
+    }
+    GetWorkingFolder();
+    for (const char* name : g_arrMarkerImages) {
+        const QString source = m_strHtmlFolder + QStringLiteral("/img/") + QLatin1String(name);
+        const QString imagesFolder = GetImagesFolder();
+        if (!IsWorkingFolderUsable())
+            continue;
+        const QString target = imagesFolder + QLatin1Char('/') + QLatin1String(name);
+        if (QFile::exists(source)) {
+            ClearReadOnly(target);
+            QFile::remove(target);
+            QFile::copy(source, target);
+        }
+    }
+    return true;
+}
+
+QString ProgramFolders::ensureFolder(const QString& path) const {
+    if (!isFolderSafeToUse(path) || !isFolderSafeToUse(workingFolderPath())) {
+        // Somebody else's folder or a link planted in our place: warn once, never write there.
+        static QSet<QString> reported;
+        if (!reported.contains(path)) {
+            reported.insert(path);
+            reportFolderProblem(path);
+        }
+        return path;
+    }
+    if (!QFileInfo::exists(path) && !QDir().mkdir(path))
+        reportFolderProblem(path);
+    else
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                        QFileDevice::ExeOwner);
+    return path;
+}
+
+QString ProgramFolders::GetWorkingFolder() const {
+    return ensureFolder(workingFolderPath());
+}
+
+QString ProgramFolders::GetImagesFolder() const {
+    return ensureFolder(workingFolderPath() + QStringLiteral("/images"));
+}
+
+bool ProgramFolders::IsWorkingFolderUsable() const {
+    const QString working = workingFolderPath();
+    const QString images = working + QStringLiteral("/images");
+    return QFileInfo(working).isDir() && isFolderSafeToUse(working) && isFolderSafeToUse(images);
+}

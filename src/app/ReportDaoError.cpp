@@ -1,0 +1,13 @@
+#include "app/ReportDaoError.h"
+
+#include "app/Strings.h"
+#include "db/DaoException.h"
+#include "platform/Messages.h"
+
+void ReportDaoError(unsigned idText, const DaoException& e) {
+    QString text = idText ? LoadResString(idText) : QString();
+    if (!text.isEmpty())
+        text += QStringLiteral("\n\n");
+    text += e.description();
+    ShowMessage(text, MessageIcon::Error);
+}

@@ -1,0 +1,89 @@
+#include "app/ui/TavlinApp.h"
+
+#include "app/CommandLineInfo.h"
+#include "app/FileUtils.h"
+#include "app/ReportDaoError.h"
+#include "app/Strings.h"
+#include "app/ui/MessageBoxPresenter.h"
+#include "db/CollectionPassword.h"
+#include "db/DaoException.h"
+#include "frame/Looks.h"
+#include "frame/ui/MainFrame.h"
+
+#include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+
+CTavlinApp::CTavlinApp(int& argc, char** argv)
+    : QApplication(argc, argv), m_pPresenter(std::make_unique<MessageBoxPresenter>()) {
+    setApplicationName(LoadResString(57344));
+    setOrganizationName(QStringLiteral("Ardenvolt"));
+    setMessagePresenter(m_pPresenter.get());
+}
+
+CTavlinApp::~CTavlinApp() {
+    m_pMainFrame.reset();
+    CloseDatabase();
+    setMessagePresenter(nullptr);
+}
+
+CTavlinApp* tavlinApp() {
+    return static_cast<CTavlinApp*>(QCoreApplication::instance());
+}
+
+bool CTavlinApp::InitInstance() {
+    CTavlinCommandLineInfo cmdInfo;
+    cmdInfo.ParseCommandLine(arguments());
+    if (!m_folders.CheckFolders(cmdInfo.m_bShellLaunch, applicationFilePath()))
+        return false;
+    m_nAppLook = readAppLook();
+    ApplyLook();
+    if (!OpenDatabase())
+        return false;
+    m_pMainFrame = std::make_unique<CMainFrame>(*this, cmdInfo.m_bShellLaunch);
+    m_pMainFrame->setWindowTitle(LoadResString(57344));
+    m_pMainFrame->show();
+    return true;
+}
+
+int CTavlinApp::ExitInstance() {
+    const QString folder = m_folders.GetWorkingFolder();
+    if (!folder.isEmpty() && PathExists(folder) && m_folders.IsWorkingFolderUsable())
+        DeleteFolderContents(folder);
+    return 0;
+}
+
+bool CTavlinApp::OpenDatabase() {
+    m_pDatabase.reset();
+    try {
+        m_pDatabase = Database::open(m_folders.GetDataFolder() + QStringLiteral("/TavlinDemo.db"),
+                                     collectionPassword());
+    } catch (const DaoException& e) {
+        ReportDaoError(61455, e);
+        return false;
+    }
+    return true;
+}
+
+void CTavlinApp::CloseDatabase() {
+    m_pDatabase.reset();
+}
+
+void CTavlinApp::SetStatusText(const QString& text) {
+    if (m_pMainFrame)
+        m_pMainFrame->SetStatusText(text);
+}
+
+void CTavlinApp::ApplyLook() {
+    const LookDefinition look = lookDefinition(m_nAppLook);
+    if (look.styleName.isEmpty())
+        return;
+    if (QStyle* style = QStyleFactory::create(look.styleName))
+        setStyle(style);
+    QPalette palette = style()->standardPalette();
+    if (look.windowRgb) {
+        palette.setColor(QPalette::Window, QColor::fromRgb(*look.windowRgb));
+        palette.setColor(QPalette::Button, QColor::fromRgb(*look.windowRgb));
+    }
+    setPalette(palette);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/ProgramFolders.h"
+#include "db/Database.h"
+
+#include <QApplication>
+#include <QColor>
+#include <memory>
+
+class CMainFrame;
+class MessageBoxPresenter;
+
+// The reader's application object: start-up in its fixed order, the open collection, the
+// program folders and the look colour; at exit the working folder is emptied.
+class CTavlinApp : public QApplication {
+    Q_OBJECT
+public:
+    CTavlinApp(int& argc, char** argv);
+    ~CTavlinApp() override;
+
+    // Runs the start-up; false when it ended early (a message has been shown).
+    bool InitInstance();
+    int ExitInstance();
+
+    bool OpenDatabase();
+    void CloseDatabase();
+
+    const ProgramFolders& folders() const { return m_folders; }
+    Database* database() const { return m_pDatabase.get(); }
+    CMainFrame* mainFrame() const { return m_pMainFrame.get(); }
+    void SetStatusText(const QString& text);
+
+    int m_nAppLook = 2;
+    bool m_bLookColour = false;
+    QColor m_crLook;
+
+private:
+    void ApplyLook();
+
+    std::unique_ptr<Database> m_pDatabase;
+    ProgramFolders m_folders;
+    std::unique_ptr<MessageBoxPresenter> m_pPresenter;
+    std::unique_ptr<CMainFrame> m_pMainFrame;
+};
+
+// The running application object (there is exactly one).
+CTavlinApp* tavlinApp();

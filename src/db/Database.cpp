@@ -1,0 +1,89 @@
+#include "db/Database.h"
+
+#include "db/CollectionPassword.h"
+#include "db/DaoException.h"
+#include "db/JetFunctions.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <sqlite3.h>
+
+namespace {
+QString storedValue(sqlite3* db, const char* name) {
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT value FROM tavlinInfo WHERE name = ?1", -1, &stmt,
+                           nullptr) != SQLITE_OK)
+        throw DaoException(sqliteErrorText(db));
+    sqlite3_bind_text(stmt, 1, name, -1, SQLITE_STATIC);
+    QString value;
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW)
+        value = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        throw DaoException(sqliteErrorText(db));
+    return value;
+}
+
+sqlite3* openConnection(const QString& path, int flags) {
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString text = db ? sqliteErrorText(db) : QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_close(db);
+        throw DaoException(text);
+    }
+    sqlite3_extended_result_codes(db, 1);
+    registerJetFunctions(db);
+    return db;
+}
+} // namespace
+
+QString sqliteErrorText(sqlite3* db) {
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
+
+Database::Database(sqlite3* db, QString path) : m_db(db), m_strPath(std::move(path)) {}
+
+Database::~Database() {
+    sqlite3_close_v2(m_db);
+}
+
+std::unique_ptr<Database> Database::open(const QString& path, const QString& password) {
+    if (!QFileInfo(path).isFile())
+        throw DaoException(QStringLiteral("Soubor databáze '%1' nebyl nalezen.").arg(path));
+    std::unique_ptr<Database> database(
+        new Database(openConnection(path, SQLITE_OPEN_READWRITE), path));
+    const QString salt = storedValue(database->m_db, "salt");
+    const QString hash = storedValue(database->m_db, "hash");
+    if (hash.isEmpty() || passwordHash(salt.toUtf8(), password) != hash.toUtf8())
+        throw DaoException(QStringLiteral("Neplatné heslo databáze."));
+    return database;
+}
+
+std::unique_ptr<Database> Database::create(const QString& path, const QString& password) {
+    if (QFileInfo::exists(path))
+        throw DaoException(QStringLiteral("Soubor '%1' již existuje.").arg(path));
+    std::unique_ptr<Database> database(
+        new Database(openConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), path));
+    QFile schema(QStringLiteral(":/schema.sql"));
+    if (!schema.open(QIODevice::ReadOnly))
+        throw DaoException(QStringLiteral("Schéma databáze chybí."));
+    const QByteArray salt = QByteArray::number(QRandomGenerator::system()->generate64(), 16);
+    database->executeScript(QString::fromUtf8(schema.readAll()));
+    database->executeScript(
+        QStringLiteral(
+            "INSERT INTO tavlinInfo (name, value) VALUES ('salt', '%1'), ('hash', '%2');")
+            .arg(QString::fromLatin1(salt), QString::fromLatin1(passwordHash(salt, password))));
+    return database;
+}
+
+void Database::executeScript(const QString& sql) {
+    char* error = nullptr;
+    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString text = error ? QString::fromUtf8(error) : sqliteErrorText(m_db);
+        sqlite3_free(error);
+        throw DaoException(text);
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+struct sqlite3;
+
+// One open law collection. Every connection gets the Czech collation and the Jet functions,
+// so the program's SQL texts run unchanged after the dialect rewrite.
+class Database {
+public:
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens an existing collection and checks `password` against its stored salted hash.
+    // Throws DaoException with the database's description when that fails.
+    static std::unique_ptr<Database> open(const QString& path, const QString& password);
+
+    // Creates a new collection at `path` (which must not exist) with the schema and the
+    // password's salted hash.
+    static std::unique_ptr<Database> create(const QString& path, const QString& password);
+
+    // Runs SQL statements as they stand (no dialect rewrite); throws DaoException.
+    void executeScript(const QString& sql);
+
+    sqlite3* handle() const { return m_db; }
+    const QString& path() const { return m_strPath; }
+
+private:
+    Database(sqlite3* db, QString path);
+
+    sqlite3* m_db;
+    QString m_strPath;
+};
+
+// The error text of the connection's last failure, as DaoException carries it.
+QString sqliteErrorText(sqlite3* db);

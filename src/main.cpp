@@ -1,0 +1,21 @@
+#include "app/ui/TavlinApp.h"
+#include "app/ui/WebSchemes.h"
+#include "frame/ui/MainFrame.h"
+
+#include <QTimer>
+
+int main(int argc, char** argv) {
+    registerWebSchemes();
+    CTavlinApp app(argc, argv);
+    int result = 1;
+    if (app.InitInstance()) {
+        // Scripts and tests can ask for an orderly close after a while.
+        bool ok = false;
+        const int exitAfter = qEnvironmentVariableIntValue("TAVLIN_EXIT_AFTER_MS", &ok);
+        if (ok)
+            QTimer::singleShot(exitAfter, app.mainFrame(), [&app] { app.mainFrame()->close(); });
+        result = app.exec();
+    }
+    app.ExitInstance();
+    return result;
+}
