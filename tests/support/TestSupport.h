@@ -1,0 +1,30 @@
+#pragma once
+
+#include "db/Database.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+// A program folder in a temporary directory, with Data, Index and Html, removed afterwards.
+class TempProgramFolder {
+public:
+    TempProgramFolder();
+    QString path() const { return m_dir.path(); }
+    QString file(const QString& relative) const { return m_dir.filePath(relative); }
+    // Creates Data/TavlinDemo.db with the schema, then runs the given SQL texts in it.
+    std::unique_ptr<Database> createCollection(const QStringList& sqlTexts = {}) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The text of a file below the source tree (for example "tests/fixtures/collection.sql").
+QString sourceFileText(const QString& relativePath);
+
+// Runs a program with arguments in `workingDir` and environment additions; returns its exit code
+// and fills the outputs.
+int runProgram(const QString& program, const QStringList& arguments, const QString& workingDir,
+               const QStringList& environment, QString* standardOutput = nullptr,
+               QString* standardError = nullptr, int timeoutMs = 60000);
