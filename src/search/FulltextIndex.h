@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class Database;
+
+// The full-text index of a law collection: one SQLite FTS5 file in the program's Index folder.
+// Section versions (dokumentSekce.sekce) are indexed by their text without markup; documents by
+// their name and number, each pointing to its newest section version.
+
+// The index file inside the Index folder.
+QString fulltextIndexPath(const QString& indexFolder);
+
+struct IndexBuildStats {
+    long long sections = 0;
+    long long documents = 0;
+};
+
+// Builds the index of `database` into the Index folder: written to a temporary file in one
+// transaction, then renamed over the old index. Throws DaoException on failure (the old index
+// then stays).
+IndexBuildStats BuildFulltextIndex(Database& database, const QString& indexFolder);
+
+// Scope bits of Search: the section texts, the document names, the document numbers.
+enum FulltextScope { ScopeText = 1, ScopeName = 2, ScopeNumber = 4 };
+
+// The section identifiers that match `query` in the given scope as "(id,id,…)" in ascending
+// order, or the empty text when nothing matches, the index is missing or the query cannot be
+// understood.
+QString Search(const QString& indexFolder, const QString& query, int scope);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Translates the query language of the search page into an FTS5 expression. Every term is
+// re-tokenised here the way the index tokeniser splits text (letters and digits), and each token
+// is quoted, so FTS5 never sees the user's own syntax. Operators: AND, OR, NOT (upper case, as
+// words), "…" phrases, word* prefixes and the whole query as "…"~N for words within N words of
+// each other. Returns an empty text when nothing positive is left to search for.
+QString toFts5Expression(const QString& query);
+
+// The tokens of `text` as the index sees them: runs of letters and digits (NFC-normalised).
+QStringList fulltextTokens(const QString& text);

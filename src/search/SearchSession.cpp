@@ -1,0 +1,208 @@
+#include "search/SearchSession.h"
+
+#include "app/Registry.h"
+#include "app/ReportDaoError.h"
+#include "db/DaoException.h"
+#include "db/Recordset.h"
+#include "platform/Messages.h"
+#include "search/FulltextIndex.h"
+#include "search/HistoryArchive.h"
+#include "search/SearchExpression.h"
+
+#include <QRegularExpression>
+
+namespace {
+constexpr int kHistoryLimit = 20;
+constexpr unsigned kMsgNoScope = 61469;
+constexpr unsigned kMsgEmptyText = 61460;
+constexpr unsigned kMsgTooShort = 61461;
+constexpr unsigned kMsgNotFound = 61463;
+constexpr unsigned kMsgNotFoundInAmendments = 64496;
+} // namespace
+
+SearchSession::SearchSession(Database* database, QString indexFolder)
+    : m_search(Search), m_pDatabase(database), m_strIndexFolder(std::move(indexFolder)) {}
+
+void SearchSession::LoadSettings() {
+    m_nSettings = GetProfileInt(QStringLiteral("Search"), QStringLiteral("Settings"), 7);
+    m_bInText = (m_nSettings & 1) != 0;
+    m_bInName = (m_nSettings & 2) != 0;
+    m_bInNumber = (m_nSettings & 4) != 0;
+    m_nZobraz = GetProfileInt(QStringLiteral("Novelizace"), QStringLiteral("Settings"), 2);
+}
+
+void SearchSession::LoadHistory() {
+    const QByteArray stored = GetProfileBinary(QStringLiteral("Search"), QStringLiteral("History"));
+    if (stored.isEmpty())
+        return;
+    // A damaged value is left alone: the history starts empty and is written anew at the end.
+    const std::optional<QStringList> entries = DecodeHistory(stored);
+    if (!entries)
+        return;
+    for (qsizetype i = entries->size() - 1; i >= 0; --i)
+        AddToHistory(entries->at(i));
+}
+
+void SearchSession::SaveHistory() const {
+    if (m_arrHistory.isEmpty())
+        return;
+    const QByteArray encoded = EncodeHistory(m_arrHistory);
+    if (!encoded.isEmpty())
+        WriteProfileBinary(QStringLiteral("Search"), QStringLiteral("History"), encoded);
+}
+
+void SearchSession::AddToHistory(const QString& text) {
+    for (qsizetype i = 0; i < m_arrHistory.size();) {
+        if (m_arrHistory.at(i).compare(text, Qt::CaseInsensitive) == 0)
+            m_arrHistory.removeAt(i);
+        else
+            ++i;
+    }
+    if (m_arrHistory.size() >= kHistoryLimit)
+        m_arrHistory.removeLast();
+    m_arrHistory.prepend(text);
+}
+
+SearchSession::Outcome SearchSession::RunSearch() {
+    if (!m_bInText && !m_bInName && !m_bInNumber) {
+        ShowMessage(kMsgNoScope);
+        return Outcome::NoScope;
+    }
+    m_nSettings = (m_bInText ? 1 : 0) + (m_bInName ? 2 : 0) + (m_bInNumber ? 4 : 0);
+    WriteProfileInt(QStringLiteral("Search"), QStringLiteral("Settings"), m_nSettings);
+    WriteProfileInt(QStringLiteral("Novelizace"), QStringLiteral("Settings"), m_nZobraz);
+    // Checked before trimming: a text of spaces gets the "too short" answer, not "empty".
+    if (m_strSearchText.isEmpty()) {
+        ShowMessage(kMsgEmptyText);
+        return Outcome::EmptyText;
+    }
+    m_strSearchText = m_strSearchText.trimmed();
+    const QString query = BuildQuery(m_strSearchText);
+    if (query.size() < 3) {
+        ShowMessage(kMsgTooShort);
+        return Outcome::TooShort;
+    }
+    AddToHistory(m_strSearchText);
+    const QString result = m_search(m_strIndexFolder, query, m_nSettings);
+    // The answer goes into SQL as it stands, so only a list of numbers is taken.
+    static const QRegularExpression idList(QStringLiteral("^\\(\\d+(,\\d+)*\\)$"));
+    if (result.isEmpty() || !idList.match(result).hasMatch()) {
+        ShowMessage(kMsgNotFound);
+        return Outcome::NotFound;
+    }
+    m_strLastResult = result;
+    const bool shown = ShowResults(result);
+    m_nPosition = 0;
+    showCounter();
+    return shown ? Outcome::Shown : Outcome::FilteredAway;
+}
+
+bool SearchSession::ShowResults(const QString& result) {
+    QString sql = QStringLiteral(
+                      "SELECT dokument.id, dokument.norma, dokument.jmeno, sekceNovelizace.datumDo "
+                      "FROM sekceNovelizace INNER JOIN dokument ON sekceNovelizace.dokument = "
+                      "dokument.id WHERE (sekceNovelizace.sekce IN ") +
+                  result + QStringLiteral(") AND (dokument.pohled = 1)");
+    if (const QString filter = filterCondition(); !filter.isEmpty())
+        sql += QStringLiteral(" AND ") + filter;
+    if (const QString novelizace = novelizaceCondition(); !novelizace.isEmpty())
+        sql += QStringLiteral(" AND ") + novelizace;
+    sql += QStringLiteral(" ORDER BY ");
+    sql += m_nSortColumn == 0
+               ? QStringLiteral("left(dokument.norma, 255)")
+               : QStringLiteral("left(dokument.jmeno, 255), left(dokument.norma, 255)");
+    sql += QStringLiteral(", dokument.ID, datumNovelizace DESC");
+
+    if (!m_pDatabase)
+        return false;
+    try {
+        Snapshot snapshot(*m_pDatabase, sql);
+        snapshot.Open();
+        if (snapshot.IsEOF()) {
+            ShowMessage(m_nZobraz == 1 ? kMsgNotFoundInAmendments : kMsgNotFound);
+            return false;
+        }
+        m_rows.clear();
+        m_mapValidTo.clear();
+        // Rows of one document are adjacent, its newest amendment first: the first one counts.
+        int previous = -1;
+        for (; !snapshot.IsEOF(); snapshot.MoveNext()) {
+            const int id = snapshot.GetFieldInt(QStringLiteral("id"));
+            if (id == previous)
+                continue;
+            previous = id;
+            m_rows.append({id, snapshot.GetFieldText(QStringLiteral("norma")),
+                           snapshot.GetFieldText(QStringLiteral("jmeno"))});
+            const QDateTime validTo = snapshot.GetFieldDate(QStringLiteral("datumDo"));
+            if (validTo.isValid())
+                m_mapValidTo.insert(id, validTo);
+        }
+        return true;
+    } catch (const DaoException& e) {
+        ReportDaoError(0, e);
+        return !m_rows.isEmpty();
+    }
+}
+
+void SearchSession::SortBy(int column) {
+    m_nSortColumn = column == 1 ? 1 : 0;
+    if (!m_strLastResult.isEmpty())
+        ShowResults(m_strLastResult);
+}
+
+void SearchSession::RefreshResults() {
+    if (!m_strLastResult.isEmpty()) {
+        ShowResults(m_strLastResult);
+        m_nPosition = 0;
+    }
+    showCounter();
+}
+
+QDateTime SearchSession::ValidOn(int id) const {
+    const auto found = m_mapValidTo.constFind(id);
+    if (found != m_mapValidTo.cend() && found->isValid())
+        return found->addDays(-1);
+    return QDateTime(QDate(2999, 12, 31), QTime(0, 0));
+}
+
+int SearchSession::OpenRow(int index) {
+    if (index < 0 || index >= m_rows.size())
+        return 0;
+    m_nPosition = index + 1;
+    showCounter();
+    return m_rows.at(index).id;
+}
+
+QString SearchSession::GetCounterText() const {
+    return QStringLiteral("(%1/%2)").arg(m_nPosition).arg(m_rows.size());
+}
+
+QString SearchSession::filterCondition() const {
+    QString condition;
+    if (m_nOblast != 0)
+        condition = QStringLiteral("(Dokument.ID IN (SELECT dokumentOblast.dokument FROM "
+                                   "dokumentOblast WHERE dokumentOblast.oblast = %1))")
+                        .arg(m_nOblast);
+    if (m_nTyp != -1) {
+        if (!condition.isEmpty())
+            condition += QStringLiteral(" AND ");
+        condition += QStringLiteral("(Dokument.Typ = %1)").arg(m_nTyp);
+    }
+    return condition;
+}
+
+QString SearchSession::novelizaceCondition() const {
+    switch (m_nZobraz) {
+    case 0:
+        return QStringLiteral("(dokument.typnovelizace = 1 OR dokument.typnovelizace = 3)");
+    case 1:
+        return QStringLiteral("(dokument.typnovelizace = 2 OR dokument.typnovelizace = 3)");
+    default:
+        return QString();
+    }
+}
+
+void SearchSession::showCounter() const {
+    if (m_setStatusText)
+        m_setStatusText(GetCounterText());
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class Database;
+
+// One listed document of the search page.
+struct SearchRow {
+    int id = 0;
+    QString norma;
+    QString jmeno;
+};
+
+// The logic of the search page without its widgets, shared by the page and tavlin-cli: the
+// dialog data, the settings, the history, the full-text call and the result rows.
+class SearchSession {
+public:
+    using SearchFunction = std::function<QString(const QString&, const QString&, int)>;
+
+    // What RunSearch ended with; the page puts the focus into the search box for the two text
+    // failures.
+    enum class Outcome { Shown, NoScope, EmptyText, TooShort, NotFound, FilteredAway, DbError };
+
+    SearchSession(Database* database, QString indexFolder);
+
+    // Dialog data.
+    QString m_strSearchText;
+    bool m_bInText = true;
+    bool m_bInName = true;
+    bool m_bInNumber = true;
+    int m_nZobraz = 2;
+    int m_nOblast = 0; // item data of the area combo, 0 = all
+    int m_nTyp = -1;   // item data of the type combo, -1 = all
+
+    int m_nSortColumn = 0;
+    int m_nSettings = 7;
+    int m_nPosition = 0;
+    QString m_strLastResult;
+    QStringList m_arrHistory;
+
+    // The scope and the Zobraz choice from the settings, into the dialog data.
+    void LoadSettings();
+    void LoadHistory();
+    void SaveHistory() const;
+    void AddToHistory(const QString& text);
+
+    Outcome RunSearch();
+    // Lists the documents of the sections in `result` (an IN list); false when nothing is listed
+    // (the rows then stay as they were).
+    bool ShowResults(const QString& result);
+    // Sorts by column 0 (number) or 1 (name); the engine is not asked again.
+    void SortBy(int column);
+    // After a filter change: the last hits again under the current filters.
+    void RefreshResults();
+
+    const QList<SearchRow>& rows() const { return m_rows; }
+    // The day on which a listed document is opened: the day before the end of its newest hit
+    // version, or 31 December 2999 when that version is still in force.
+    QDateTime ValidOn(int id) const;
+    // Marks row `index` as opened and returns its document identifier.
+    int OpenRow(int index);
+    QString GetCounterText() const;
+
+    // The full-text call; tests replace it to see how often the engine is asked.
+    SearchFunction m_search;
+    // Where the counter text goes (the status bar).
+    std::function<void(const QString&)> m_setStatusText;
+
+private:
+    QString filterCondition() const;
+    QString novelizaceCondition() const;
+    void showCounter() const;
+
+    Database* m_pDatabase;
+    QString m_strIndexFolder;
+    QList<SearchRow> m_rows;
+    QMap<int, QDateTime> m_mapValidTo;
+};

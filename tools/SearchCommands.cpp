@@ -1,0 +1,109 @@
+#include "db/CollectionPassword.h"
+#include "db/Database.h"
+#include "search/FulltextIndex.h"
+#include "search/SearchExpression.h"
+#include "search/SearchSession.h"
+#include "tools/CliCommand.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+namespace {
+void refuseUnknown(const CliArgs& args, const QStringList& known) {
+    if (const QStringList unknown = args.unknownOptions(known); !unknown.isEmpty())
+        throw CliError{QStringLiteral("unknown option %1").arg(unknown.first())};
+}
+
+QString textArgument(const CliArgs& args) {
+    if (args.positional().isEmpty())
+        throw CliError{QStringLiteral("TEXT is required")};
+    return args.positional().join(QLatin1Char(' '));
+}
+
+int intOption(const CliArgs& args, const QString& name, int fallback) {
+    const std::optional<QString> value = args.value(name);
+    if (!value)
+        return fallback;
+    bool ok = false;
+    const int number = value->toInt(&ok);
+    if (!ok)
+        throw CliError{QStringLiteral("%1 needs a number").arg(name)};
+    return number;
+}
+
+std::unique_ptr<Database> openCollection(const ProgramFolders& folders) {
+    const QString path = folders.GetDataFolder() + QStringLiteral("/TavlinDemo.db");
+    if (!QFileInfo::exists(path))
+        throw CliError{QStringLiteral("no collection at %1").arg(path)};
+    return Database::open(path, collectionPassword());
+}
+
+int buildIndex(const CliArgs& args) {
+    refuseUnknown(args, {});
+    const ProgramFolders folders = args.folders();
+    std::unique_ptr<Database> database = openCollection(folders);
+    QElapsedTimer timer;
+    timer.start();
+    const IndexBuildStats stats = BuildFulltextIndex(*database, folders.GetIndexFolder());
+    cliPrint(QStringLiteral("indexed %1 section versions and %2 documents in %3 ms")
+                 .arg(stats.sections)
+                 .arg(stats.documents)
+                 .arg(timer.elapsed()));
+    return 0;
+}
+
+int queryBuild(const CliArgs& args) {
+    refuseUnknown(args, {});
+    cliPrint(BuildQuery(textArgument(args)));
+    return 0;
+}
+
+int queryWords(const CliArgs& args) {
+    refuseUnknown(args, {});
+    QStringList words;
+    SplitHighlightWords(words, textArgument(args));
+    for (const QString& word : words)
+        cliPrint(word);
+    return 0;
+}
+
+int search(const CliArgs& args) {
+    refuseUnknown(args,
+                  {QStringLiteral("--scope"), QStringLiteral("--area"), QStringLiteral("--type"),
+                   QStringLiteral("--show"), QStringLiteral("--sort")});
+    const QString text = textArgument(args);
+    const ProgramFolders folders = args.folders();
+    std::unique_ptr<Database> database = openCollection(folders);
+    SearchSession session(database.get(), folders.GetIndexFolder());
+    session.LoadSettings();
+    session.LoadHistory();
+    const int scope = intOption(args, QStringLiteral("--scope"), session.m_nSettings);
+    session.m_bInText = (scope & 1) != 0;
+    session.m_bInName = (scope & 2) != 0;
+    session.m_bInNumber = (scope & 4) != 0;
+    session.m_nOblast = intOption(args, QStringLiteral("--area"), 0);
+    session.m_nTyp = intOption(args, QStringLiteral("--type"), -1);
+    session.m_nZobraz = intOption(args, QStringLiteral("--show"), session.m_nZobraz);
+    session.m_nSortColumn = intOption(args, QStringLiteral("--sort"), 0) == 1 ? 1 : 0;
+    session.m_strSearchText = text;
+    const SearchSession::Outcome outcome = session.RunSearch();
+    session.SaveHistory();
+    if (outcome != SearchSession::Outcome::Shown)
+        return 1;
+    for (const SearchRow& row : session.rows()) {
+        cliPrint(QStringLiteral("%1\t%2\t%3\t%4")
+                     .arg(row.id)
+                     .arg(row.norma, row.jmeno,
+                          session.ValidOn(row.id).date().toString(QStringLiteral("yyyy-MM-dd"))));
+    }
+    return 0;
+}
+
+const CliRegistration indexBuild("index build", "index build [--folder DIR]", buildIndex);
+const CliRegistration queryBuildCommand("query build", "query build TEXT", queryBuild);
+const CliRegistration queryWordsCommand("query words", "query words TEXT", queryWords);
+const CliRegistration searchCommand(
+    "search",
+    "search TEXT [--scope N] [--area ID] [--type ID] [--show 0|1|2] [--sort 0|1] [--folder DIR]",
+    search);
+} // namespace
