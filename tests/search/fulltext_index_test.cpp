@@ -1,0 +1,106 @@
+#include "SearchFixture.h"
+#include "search/FulltextQuery.h"
+#include "search/HtmlText.h"
+
+#include <QFile>
+
+using FulltextIndex = SearchFixture;
+
+TEST_F(FulltextIndex, FindsWordsThatExistAndNothingElse) {
+    EXPECT_EQ(search("příjmů"), "(10,11,40)");
+    EXPECT_EQ(search("PŘÍJMŮ"), "(10,11,40)");
+    EXPECT_EQ(search("neexistující"), "");
+    EXPECT_EQ(search("příjmů neexistující"), "");
+}
+
+TEST_F(FulltextIndex, DiacriticsCount) {
+    EXPECT_EQ(search("byt"), "(50,51)");
+    EXPECT_EQ(search("být"), "(50)");
+    EXPECT_EQ(search("dan"), "");
+}
+
+TEST_F(FulltextIndex, IndexesTextWithoutMarkup) {
+    // A word split by an inline tag stays one word; entities are decoded; scripts are not text.
+    EXPECT_EQ(search("daň"), "(21,30,40)");
+    EXPECT_EQ(search("žádost číslo"), "(51)");
+    EXPECT_EQ(search("ukryto"), "");
+    EXPECT_EQ(search("nbsp"), "");
+    EXPECT_EQ(search("p"), "");
+}
+
+TEST_F(FulltextIndex, PhrasesPrefixesAndOperators) {
+    EXPECT_EQ(search("\"fyzické osoby s bydlištěm\""), "(11)");
+    EXPECT_EQ(search("\"osoby fyzické\""), "");
+    EXPECT_EQ(search("podnik*"), "(12,13)");
+    EXPECT_EQ(search("\"přidané hodn\"*"), "(20)");
+    EXPECT_EQ(search("daně NOT podnikání"), "(10,11,20)");
+    EXPECT_EQ(search("silniční OR bydlištěm"), "(11,30)");
+    EXPECT_EQ(search("fyzické AND bydlištěm"), "(11)");
+    EXPECT_EQ(search("daně podnikání NOT činnosti OR sazba"), "(13,20)");
+}
+
+TEST_F(FulltextIndex, ProximityKeepsWordsWithinTheDistance) {
+    EXPECT_EQ(search("\"daně podnikání\"~8"), "(12)");
+    EXPECT_EQ(search("\"daně podnikání\"~40"), "(12,13)");
+    // The form the parser makes from a phrase and a second "u".
+    EXPECT_EQ(search("\" \"daně jsou\" podnikání U příjmy\"~8"), "(12)");
+    EXPECT_EQ(search("\"daně podnikání NOT činnosti\"~40"), "(13)");
+}
+
+TEST_F(FulltextIndex, NamesAndNumbersGiveTheNewestVersion) {
+    EXPECT_EQ(search("přidané", ScopeName), "(21)");
+    EXPECT_EQ(search("235", ScopeNumber), "(21)");
+    EXPECT_EQ(search("235", ScopeName), "");
+    EXPECT_EQ(search("bytech", ScopeName), "(51)");
+    EXPECT_EQ(search("příjmů", ScopeName), "(11)");
+    EXPECT_EQ(search("příjmů", ScopeText | ScopeName), "(10,11,40)");
+    EXPECT_EQ(search("silniční", ScopeName | ScopeNumber), "(30)");
+    EXPECT_EQ(search("příjmů", 0), "");
+}
+
+TEST_F(FulltextIndex, QueriesItCannotUnderstandFindNothing) {
+    for (const char* query : {"", "\"", "AND", "NOT daně", "OR OR", "*", "(", "NEAR(daně", "\"~8",
+                              "daně\" AND (", "{obsah}: daně", "obsah:daně ^", "\"\"~99999999"}) {
+        const QString result = search(QString::fromUtf8(query));
+        EXPECT_TRUE(result.isEmpty() || result.startsWith('(')) << query;
+    }
+    EXPECT_EQ(search("NOT daně"), "");
+    // Column filters of the index are not part of the language: the colon separates words.
+    EXPECT_EQ(search("obsah:daně"), "");
+}
+
+TEST_F(FulltextIndex, MissingOrBrokenIndexFindsNothing) {
+    ASSERT_TRUE(QFile::remove(fulltextIndexPath(indexFolder())));
+    EXPECT_EQ(search("příjmů"), "");
+    QFile broken(fulltextIndexPath(indexFolder()));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a database at all");
+    broken.close();
+    EXPECT_EQ(search("příjmů"), "");
+}
+
+TEST_F(FulltextIndex, RebuildReplacesTheIndex) {
+    m_database->executeScript("UPDATE dokumentSekce SET obsah = 'nový text' WHERE sekce = 40");
+    const IndexBuildStats stats = BuildFulltextIndex(*m_database, indexFolder());
+    EXPECT_EQ(stats.sections, 10);
+    EXPECT_EQ(stats.documents, 5);
+    EXPECT_EQ(search("příjmů"), "(10,11)");
+    EXPECT_EQ(search("nový"), "(40)");
+    EXPECT_FALSE(QFile::exists(fulltextIndexPath(indexFolder()) + ".tmp"));
+}
+
+TEST(FulltextQuery, EveryTermIsQuoted) {
+    EXPECT_EQ(toFts5Expression("daň OR clo"), "(\"daň\" OR \"clo\")");
+    EXPECT_EQ(toFts5Expression("pojistné NOT zdravotní"), "(\"pojistné\" NOT \"zdravotní\")");
+    EXPECT_EQ(toFts5Expression("1/2 sazb*"), "(\"1 2\" AND \"sazb\"*)");
+    EXPECT_EQ(toFts5Expression("\"odpočet daně\"~8"), "NEAR(\"odpočet\" \"daně\", 8)");
+    EXPECT_EQ(toFts5Expression("NOT daň"), "");
+    EXPECT_EQ(toFts5Expression("\"a\" ) NEAR"), "(\"a\" AND \"NEAR\")");
+}
+
+TEST(HtmlText, TagsAndReferences) {
+    EXPECT_EQ(htmlToText("<p>a</p><p>b</p>"), " a  b ");
+    EXPECT_EQ(htmlToText("x<b>y</b>z"), "xyz");
+    EXPECT_EQ(htmlToText("1 < 2 &amp; 3 > 2 &bogus; &#0; &"), "1 < 2 & 3 > 2 &bogus;   &");
+    EXPECT_EQ(htmlToText("a<!-- b -->c<style>p{}</style>d"), "a c d");
+}

@@ -1,0 +1,91 @@
+#include "search/SearchExpression.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+QStringList highlight(const QString& text) {
+    QStringList words{QStringLiteral("left over")};
+    SplitHighlightWords(words, text);
+    return words;
+}
+
+struct QueryCase {
+    const char* text;
+    const char* query;
+};
+
+class BuildQueryTest : public ::testing::TestWithParam<QueryCase> {};
+} // namespace
+
+TEST_P(BuildQueryTest, GivesTheQuery) {
+    EXPECT_EQ(BuildQuery(QString::fromUtf8(GetParam().text)), QString::fromUtf8(GetParam().query));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, BuildQueryTest,
+    ::testing::Values(
+        QueryCase{"daň z příjmů", "daň příjmů"}, QueryCase{"daň nebo clo", "daň OR clo"},
+        QueryCase{"Daně A Poplatky", "daně AND poplatky"},
+        QueryCase{"pojistné ne zdravotní", "pojistné NOT zdravotní"},
+        QueryCase{"odpočet u daně", "\"odpočet daně\"~8"},
+        QueryCase{"\"daň z přidané hodnoty\" sazba", " \"daň z přidané hodnoty\" sazba"},
+        QueryCase{"x \"plátce daně", " \"plátce daně\""}, QueryCase{"ab", ""},
+        QueryCase{"nebo", "nebo"}, QueryCase{"", ""}, QueryCase{"   ", ""}, QueryCase{"ab cd", ""},
+        QueryCase{"a b c", "AND"}, QueryCase{"\"x y\"\"z\"", " \"x y\" \"z\""},
+        QueryCase{"daň u příjmů u firem", "\"daň příjmů U firem\"~8"},
+        QueryCase{"daň  nebo   clo", "daň OR clo"}, QueryCase{"daň nebo", "daň nebo"},
+        QueryCase{"daň a", "daň"}, QueryCase{"ČÍSLO ŘÁDKU", "číslo řádku"},
+        QueryCase{"ne or daň", "NOT daň"}, QueryCase{"\tdaň z\t", "daň"},
+        QueryCase{"daň \"clo\" nebo sazba", "daň \"clo\" OR sazba"},
+        QueryCase{"\"clo\" u sazba", "\" \"clo\" sazba\"~8"}, QueryCase{"jeden dva", "jeden dva"}));
+
+TEST(SplitHighlightWords, Examples) {
+    EXPECT_EQ(highlight("daň z příjmů"), (QStringList{"daň", "příjmů"}));
+    EXPECT_EQ(highlight("pojistné ne zdravotní"), (QStringList{"pojistné"}));
+    EXPECT_EQ(highlight("\"daň z přidané hodnoty\" sazba*"),
+              (QStringList{"daň z přidané hodnoty", "sazba"}));
+    EXPECT_EQ(highlight("odpočet u daně"), (QStringList{"odpočet", "daně"}));
+}
+
+TEST(SplitHighlightWords, ConnectingWordsAreRemovedInEnglishToo) {
+    EXPECT_EQ(highlight("Daň NEBO clo a poplatek or sazba and výše"),
+              (QStringList{"daň", "clo", "poplatek", "sazba", "výše"}));
+    EXPECT_EQ(highlight("daň a a a clo"), (QStringList{"daň", "clo"}));
+}
+
+TEST(SplitHighlightWords, ShortWordsSurviveOnlyAtTheEnd) {
+    EXPECT_EQ(highlight("xy daň ab"), (QStringList{"daň", "ab"}));
+    EXPECT_EQ(highlight("daň ***"), (QStringList{"daň", ""}));
+    EXPECT_EQ(highlight("daň  clo"), (QStringList{"daň", "clo"}));
+    EXPECT_EQ(highlight(""), QStringList());
+}
+
+TEST(SplitHighlightWords, NegationCutsOnlyAtTheSeparateWord) {
+    EXPECT_EQ(highlight("jeden ne dva"), (QStringList{"jeden"}));
+    EXPECT_EQ(highlight("jeden nejvíce"), (QStringList{"jeden", "nejvíce"}));
+    EXPECT_EQ(highlight("daň \"x ne y\""), (QStringList{"daň", "x"}));
+}
+
+TEST(SplitHighlightWords, PhrasesKeepTheirWordsAndStars) {
+    EXPECT_EQ(highlight("\"sazba* daně\" clo"), (QStringList{"sazba* daně", "clo"}));
+    EXPECT_EQ(highlight("\"x y\"\"z\""), (QStringList{"x y", "z"}));
+    EXPECT_EQ(highlight("\"  daň  \""), (QStringList{"daň"}));
+}
+
+TEST(SplitHighlightWords, UnmatchedQuoteHighlightsWordsSingly) {
+    EXPECT_EQ(highlight("clo \"plátce daně z"), (QStringList{"clo", "plátce", "daně", "z"}));
+}
+
+TEST(ConvertWords, LastWordIsNeverAnOperator) {
+    EXPECT_EQ(ConvertWords("daň u"), "daň");
+    EXPECT_EQ(ConvertWords("daň ne"), "daň");
+    EXPECT_EQ(ConvertWords("u daň"), "U daň");
+    EXPECT_EQ(ConvertWords("a nebo"), "AND nebo");
+}
+
+TEST(SplitWords, AppendsToWhatIsThere) {
+    QStringList words{"první"};
+    SplitWords(words, " ab cde* f ");
+    EXPECT_EQ(words, (QStringList{"první", "cde", "f"}));
+}
