@@ -9,8 +9,6 @@
 #include "search/HistoryArchive.h"
 #include "search/SearchExpression.h"
 
-#include <QRegularExpression>
-
 namespace {
 constexpr int kHistoryLimit = 20;
 constexpr unsigned kMsgNoScope = 61469;
@@ -18,6 +16,25 @@ constexpr unsigned kMsgEmptyText = 61460;
 constexpr unsigned kMsgTooShort = 61461;
 constexpr unsigned kMsgNotFound = 61463;
 constexpr unsigned kMsgNotFoundInAmendments = 64496;
+
+// The engine's answer goes into SQL as it stands, so only "(n,n,…)" is taken. Checked by hand:
+// a hit list can hold hundreds of thousands of numbers.
+bool isIdList(const QString& text) {
+    if (text.size() < 3 || text.front() != QLatin1Char('(') || text.back() != QLatin1Char(')'))
+        return false;
+    bool digitBefore = false;
+    for (qsizetype i = 1; i < text.size() - 1; ++i) {
+        const QChar c = text.at(i);
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            digitBefore = true;
+        } else if (c == QLatin1Char(',') && digitBefore) {
+            digitBefore = false;
+        } else {
+            return false;
+        }
+    }
+    return digitBefore;
+}
 } // namespace
 
 SearchSession::SearchSession(Database* database, QString indexFolder)
@@ -84,9 +101,7 @@ SearchSession::Outcome SearchSession::RunSearch() {
     }
     AddToHistory(m_strSearchText);
     const QString result = m_search(m_strIndexFolder, query, m_nSettings);
-    // The answer goes into SQL as it stands, so only a list of numbers is taken.
-    static const QRegularExpression idList(QStringLiteral("^\\(\\d+(,\\d+)*\\)$"));
-    if (result.isEmpty() || !idList.match(result).hasMatch()) {
+    if (!isIdList(result)) {
         ShowMessage(kMsgNotFound);
         return Outcome::NotFound;
     }

@@ -134,10 +134,12 @@ TEST_F(SearchSessionTest, ProximityQueryReachesTheEngine) {
 }
 
 TEST_F(SearchSessionTest, EngineAnswersOtherThanAnIdListAreNotFound) {
-    m_session->m_search = [](const QString&, const QString&, int) {
-        return QStringLiteral("(1) OR 1=1");
-    };
-    EXPECT_EQ(run("příjmů"), SearchSession::Outcome::NotFound);
+    for (const char* answer : {"(1) OR 1=1", "()", "(1,)", "(,1)", "1,2", "(1 2)"}) {
+        m_session->m_search = [answer](const QString&, const QString&, int) {
+            return QString::fromLatin1(answer);
+        };
+        EXPECT_EQ(run("příjmů"), SearchSession::Outcome::NotFound) << answer;
+    }
     EXPECT_TRUE(m_session->rows().isEmpty());
 }
 
@@ -183,7 +185,10 @@ TEST_F(SearchSessionTest, StoredHistoryFollowsTheRules) {
 }
 
 TEST_F(SearchSessionTest, DamagedHistoryIsIgnored) {
-    WriteProfileBinary("Search", "History", QByteArray("\xff\xff\xff\xff\xff\x7f\x03" "abc", 10));
+    WriteProfileBinary("Search", "History",
+                       QByteArray("\xff\xff\xff\xff\xff\x7f\x03"
+                                  "abc",
+                                  10));
     m_session->LoadHistory();
     EXPECT_TRUE(m_session->m_arrHistory.isEmpty());
 }
@@ -198,4 +203,15 @@ TEST_F(SearchSessionTest, SettingsComeFromTheProfile) {
     EXPECT_FALSE(m_session->m_bInText || m_session->m_bInName);
     EXPECT_TRUE(m_session->m_bInNumber);
     EXPECT_EQ(m_session->m_nZobraz, 0);
+}
+
+TEST_F(SearchSessionTest, LargeHitListsAreTaken) {
+    QStringList hits;
+    for (int i = 100000; i < 160000; ++i)
+        hits << QString::number(i);
+    m_session->m_search = [&hits](const QString&, const QString&, int) {
+        return QStringLiteral("(10,") + hits.join(',') + QStringLiteral(")");
+    };
+    ASSERT_EQ(run("příjmů"), SearchSession::Outcome::Shown);
+    EXPECT_EQ(ids(), QList<int>{1});
 }
