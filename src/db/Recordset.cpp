@@ -5,6 +5,7 @@
 #include "db/JetDialect.h"
 
 #include <QRegularExpression>
+#include <cstring>
 #include <sqlite3.h>
 
 namespace {
@@ -255,12 +256,22 @@ void Recordset::FieldDate(QDateTime& value, const char* column) {
     const int index = boundColumn(column);
     if (m_bCheckingBindings)
         return;
-    if (sqlite3_column_type(m_pStatement, index) == SQLITE_TEXT)
-        value =
-            parseStoredDate(reinterpret_cast<const char*>(sqlite3_column_text(m_pStatement, index)),
-                            sqlite3_column_bytes(m_pStatement, index));
-    else
+    if (sqlite3_column_type(m_pStatement, index) != SQLITE_TEXT) {
         value = QDateTime();
+        return;
+    }
+    // Many rows carry the same day; a local date-time costs a time-zone lookup to build.
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_pStatement, index));
+    const int bytes = sqlite3_column_bytes(m_pStatement, index);
+    const std::size_t slot = m_nNextBinding - 1;
+    if (m_dateCache.size() <= slot)
+        m_dateCache.resize(slot + 1);
+    auto& [cachedText, cachedDate] = m_dateCache[slot];
+    if (cachedText.size() != bytes || std::memcmp(cachedText.constData(), text, bytes) != 0) {
+        cachedText = QByteArray(text, bytes);
+        cachedDate = parseStoredDate(text, bytes);
+    }
+    value = cachedDate;
 }
 
 void Recordset::FieldBinary(QByteArray& value, const char* column) {
@@ -287,6 +298,7 @@ void Recordset::prepare() {
     for (int i = 0; i < count; ++i)
         m_columns << QString::fromUtf8(sqlite3_column_name(m_pStatement, i));
     m_boundColumns.clear();
+    m_dateCache.clear();
 }
 
 void Recordset::finalize() {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <utility>
 #include <vector>
 
 class Database;
@@ -91,6 +92,8 @@ private:
     QStringList m_columns;
     std::vector<int> m_boundColumns;
     std::size_t m_nNextBinding = 0;
+    // The last text and value of each bound date column.
+    std::vector<std::pair<QByteArray, QDateTime>> m_dateCache;
 };
 
 // An ad-hoc read-only snapshot of an SQL text, its columns read by name.

@@ -2,6 +2,7 @@
 #include "db/DbFixture.h"
 #include "db/DokumentRecordsets.h"
 
+#include <QList>
 #include <QStringList>
 
 namespace {
@@ -70,5 +71,57 @@ TEST_F(RecordsetTest, TitleOfContractWithoutAttachmentIsItsName) {
     set.m_strFilter = QStringLiteral("ID = 2");
     set.Requery();
     EXPECT_EQ(set.GetDisplayName(), QStringLiteral("Chata"));
+}
+TEST_F(RecordsetTest, CountGrowsWithTheRowsVisited) {
+    CrDokument set(db());
+    set.m_strSort = QStringLiteral("Dokument.ID");
+    set.Open();
+    EXPECT_EQ(set.GetRecordCount(), 1);
+    EXPECT_FALSE(set.IsBOF());
+    EXPECT_EQ(names(set).size(), 12);
+    EXPECT_EQ(set.GetRecordCount(), 12);
+    set.MoveFirst();
+    EXPECT_EQ(set.m_ID, 1);
+    EXPECT_EQ(set.GetAbsolutePosition(), 0);
+}
+
+TEST_F(RecordsetTest, FindFirstMovesToTheMatchOrStaysPut) {
+    CrDokument set(db());
+    set.m_strSort = QStringLiteral("Dokument.ID");
+    set.Open();
+    set.MoveNext();
+    set.MoveNext();
+    EXPECT_TRUE(set.FindFirst(QStringLiteral("ID = 11")));
+    EXPECT_EQ(set.m_jmeno, QStringLiteral("Nájemní smlouva"));
+    EXPECT_EQ(set.GetAbsolutePosition(), 7);
+    EXPECT_TRUE(set.FindFirst(QStringLiteral("(ozn = 'n''5')")));
+    EXPECT_EQ(set.m_ID, 5);
+    EXPECT_FALSE(set.FindFirst(QStringLiteral("ID = 77")));
+    EXPECT_EQ(set.m_ID, 5);
+    EXPECT_EQ(set.GetAbsolutePosition(), 4);
+}
+
+TEST_F(RecordsetTest, FilterOfAStatementWithWhereOrUnion) {
+    Snapshot where(db(), QStringLiteral("SELECT ID FROM dokument WHERE pohled = 1 OR pohled = 3"));
+    where.m_strFilter = QStringLiteral("typ = 0");
+    where.m_strSort = QStringLiteral("ID");
+    where.Open();
+    QList<int> ids;
+    for (; !where.IsEOF(); where.MoveNext())
+        ids << where.GetFieldInt(QStringLiteral("ID"));
+    EXPECT_EQ(ids, (QList<int>{4, 10, 11}));
+
+    Snapshot both(db(), QStringLiteral("SELECT ID, jmeno AS t FROM dokument WHERE pohled = 5 "
+                                       "UNION ALL SELECT dokument, nazev FROM dokumentNorma "
+                                       "ORDER BY t"));
+    both.m_strFilter = QStringLiteral("ID = 6 OR ID = 21");
+    both.m_strSort = QStringLiteral("left(t, 255) DESC");
+    both.Open();
+    QStringList texts;
+    for (; !both.IsEOF(); both.MoveNext())
+        texts << both.GetFieldText(QStringLiteral("t"));
+    EXPECT_EQ(texts, QStringList({QStringLiteral("Usnesení o nákladech řízení"),
+                                  QStringLiteral("Novela 7/2006 Sb."),
+                                  QStringLiteral("Novela 3/2004 Sb.")}));
 }
 } // namespace
