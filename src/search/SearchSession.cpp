@@ -4,6 +4,7 @@
 #include "app/ReportDaoError.h"
 #include "db/DaoException.h"
 #include "db/Recordset.h"
+#include "navigation/ListConditions.h"
 #include "platform/Messages.h"
 #include "search/FulltextIndex.h"
 #include "search/HistoryArchive.h"
@@ -118,9 +119,9 @@ bool SearchSession::ShowResults(const QString& result) {
                       "FROM sekceNovelizace INNER JOIN dokument ON sekceNovelizace.dokument = "
                       "dokument.id WHERE (sekceNovelizace.sekce IN ") +
                   result + QStringLiteral(") AND (dokument.pohled = 1)");
-    if (const QString filter = filterCondition(); !filter.isEmpty())
+    if (const QString filter = filterCondition(m_nOblast, m_nTyp); !filter.isEmpty())
         sql += QStringLiteral(" AND ") + filter;
-    if (const QString novelizace = novelizaceCondition(); !novelizace.isEmpty())
+    if (const QString novelizace = novelizaceCondition(m_nZobraz); !novelizace.isEmpty())
         sql += QStringLiteral(" AND ") + novelizace;
     sql += QStringLiteral(" ORDER BY ");
     sql += m_nSortColumn == 0
@@ -190,31 +191,6 @@ int SearchSession::OpenRow(int index) {
 
 QString SearchSession::GetCounterText() const {
     return QStringLiteral("(%1/%2)").arg(m_nPosition).arg(m_rows.size());
-}
-
-QString SearchSession::filterCondition() const {
-    QString condition;
-    if (m_nOblast != 0)
-        condition = QStringLiteral("(Dokument.ID IN (SELECT dokumentOblast.dokument FROM "
-                                   "dokumentOblast WHERE dokumentOblast.oblast = %1))")
-                        .arg(m_nOblast);
-    if (m_nTyp != -1) {
-        if (!condition.isEmpty())
-            condition += QStringLiteral(" AND ");
-        condition += QStringLiteral("(Dokument.Typ = %1)").arg(m_nTyp);
-    }
-    return condition;
-}
-
-QString SearchSession::novelizaceCondition() const {
-    switch (m_nZobraz) {
-    case 0:
-        return QStringLiteral("(dokument.typnovelizace = 1 OR dokument.typnovelizace = 3)");
-    case 1:
-        return QStringLiteral("(dokument.typnovelizace = 2 OR dokument.typnovelizace = 3)");
-    default:
-        return QString();
-    }
 }
 
 void SearchSession::showCounter() const {

@@ -72,8 +72,6 @@ public:
     std::function<void(const QString&)> m_setStatusText;
 
 private:
-    QString filterCondition() const;
-    QString novelizaceCondition() const;
     void showCounter() const;
 
     Database* m_pDatabase;
