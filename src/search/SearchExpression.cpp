@@ -29,13 +29,22 @@ void collapseAll(QString& text, const QString& pattern, qsizetype count) {
 }
 } // namespace
 
+qsizetype CharacterCount(const QString& text) {
+    qsizetype count = text.size();
+    for (const QChar c : text) {
+        if (c.isLowSurrogate())
+            --count;
+    }
+    return count;
+}
+
 QString ConvertWords(const QString& run) {
     QString rest = run.trimmed();
     QString result;
     for (qsizetype space = rest.indexOf(kSpace); space >= 0; space = rest.indexOf(kSpace)) {
         QString word = rest.left(space).trimmed();
         rest.remove(0, space + 1);
-        if (word.size() < 3) {
+        if (CharacterCount(word) < 3) {
             if (word == QLatin1String("a"))
                 word = QStringLiteral("AND");
             else if (word == QLatin1String("u"))
@@ -50,7 +59,7 @@ QString ConvertWords(const QString& run) {
         result += word + kSpace;
     }
     // The last word is never an operator: a final "nebo" stays a word, a final "a" is dropped.
-    if (rest.size() >= 3)
+    if (CharacterCount(rest) >= 3)
         result += rest;
     return trimRight(result);
 }
@@ -89,7 +98,7 @@ void SplitWords(QStringList& words, const QString& run) {
         QString word = rest.left(space);
         rest.remove(0, space + 1);
         word.remove(QLatin1Char('*'));
-        if (word.size() >= 3)
+        if (CharacterCount(word) >= 3)
             words << word;
     }
     if (!rest.isEmpty())

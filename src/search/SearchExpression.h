@@ -19,3 +19,6 @@ void SplitHighlightWords(QStringList& words, const QString& text);
 
 // Appends the words of an unquoted run to `words`.
 void SplitWords(QStringList& words, const QString& run);
+
+// The number of Unicode characters of `text` (a character outside the basic plane is one).
+qsizetype CharacterCount(const QString& text);

@@ -96,7 +96,7 @@ SearchSession::Outcome SearchSession::RunSearch() {
     }
     m_strSearchText = m_strSearchText.trimmed();
     const QString query = BuildQuery(m_strSearchText);
-    if (query.size() < 3) {
+    if (CharacterCount(query) < 3) {
         ShowMessage(kMsgTooShort);
         return Outcome::TooShort;
     }

@@ -38,7 +38,10 @@ INSTANTIATE_TEST_SUITE_P(
         QueryCase{"daň a", "daň"}, QueryCase{"ČÍSLO ŘÁDKU", "číslo řádku"},
         QueryCase{"ne or daň", "NOT daň"}, QueryCase{"\tdaň z\t", "daň"},
         QueryCase{"daň \"clo\" nebo sazba", "daň \"clo\" OR sazba"},
-        QueryCase{"\"clo\" u sazba", "\" \"clo\" sazba\"~8"}, QueryCase{"jeden dva", "jeden dva"}));
+        QueryCase{"\"clo\" u sazba", "\" \"clo\" sazba\"~8"}, QueryCase{"jeden dva", "jeden dva"},
+        // Characters, not UTF-16 units: two letters outside the basic plane are a short word.
+        QueryCase{"\U0001D4B3\U0001D4B4 daň", "daň"},
+        QueryCase{"daň \U0001D4B3\U0001D4B4\U0001D4B5", "daň \U0001D4B3\U0001D4B4\U0001D4B5"}));
 
 TEST(SplitHighlightWords, Examples) {
     EXPECT_EQ(highlight("daň z příjmů"), (QStringList{"daň", "příjmů"}));
@@ -58,6 +61,7 @@ TEST(SplitHighlightWords, ShortWordsSurviveOnlyAtTheEnd) {
     EXPECT_EQ(highlight("xy daň ab"), (QStringList{"daň", "ab"}));
     EXPECT_EQ(highlight("daň ***"), (QStringList{"daň", ""}));
     EXPECT_EQ(highlight("daň  clo"), (QStringList{"daň", "clo"}));
+    EXPECT_EQ(highlight("\U0001D4B3\U0001D4B4 daň"), (QStringList{"daň"}));
     EXPECT_EQ(highlight(""), QStringList());
 }
 
