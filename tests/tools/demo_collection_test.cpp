@@ -10,9 +10,22 @@
 #include <QSet>
 #include <gtest/gtest.h>
 #include <map>
+#include <unicode/ucnv.h>
 
 namespace {
 const QString g_strSource = QStringLiteral(TAVLIN_SOURCE_DIR "/data/demo");
+
+// Whether the text can be written in Windows-1250, the code page of the notes and favourites.
+bool fitsWindows1250(const QString& text) {
+    UErrorCode status = U_ZERO_ERROR;
+    UConverter* converter = ucnv_open("windows-1250", &status);
+    ucnv_setFromUCallBack(converter, UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+    QByteArray out(int(text.size()) * 2 + 1, '\0');
+    ucnv_fromUChars(converter, out.data(), int(out.size()),
+                    reinterpret_cast<const UChar*>(text.utf16()), int(text.size()), &status);
+    ucnv_close(converter);
+    return U_SUCCESS(status);
+}
 
 int buildDemo(const QString& source, const QString& folder, QString* error = nullptr) {
     return runProgram(QStringLiteral(TAVLIN_CLI_BINARY),
@@ -205,6 +218,18 @@ TEST_F(DemoCollectionTest, SpecialRowsArePresent) {
                         {QString::fromUtf8(start), int(QString::fromUtf8(start).size())}),
                   1)
             << start;
+}
+
+TEST_F(DemoCollectionTest, TextsFitWindows1250) {
+    EXPECT_FALSE(fitsWindows1250(QStringLiteral("cm\u00b3")));
+    for (const char* sql :
+         {"SELECT jmeno FROM dokument", "SELECT priloha FROM dokument WHERE priloha IS NOT NULL",
+          "SELECT nazev FROM dokumentNorma", "SELECT obsah FROM dokumentSekce",
+          "SELECT oblast FROM oblasti", "SELECT typ FROM typy", "SELECT obor FROM obory"}) {
+        for (const QVariantList& row : queryRows(s_database->handle(), QString::fromLatin1(sql)))
+            EXPECT_TRUE(fitsWindows1250(row.first().toString()))
+                << row.first().toString().toStdString();
+    }
 }
 
 TEST_F(DemoCollectionTest, RegisterTreesAreComplete) {
