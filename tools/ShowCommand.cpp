@@ -68,6 +68,7 @@ int showDocument(const CliArgs& args) {
         assembler.SetOutputFolder(*dir);
         imagesFolder = QDir(*dir).absolutePath() + QStringLiteral("/images");
     } else {
+        folders.GetWorkingFolder();
         imagesFolder = folders.GetImagesFolder();
         if (!folders.IsWorkingFolderUsable())
             return 1;
