@@ -174,6 +174,9 @@ void DocumentAssembler::WriteDocument(int id, const QString& title, const QStrin
 }
 
 void DocumentAssembler::ShowPrintVersion() {
+    // Before the first document there is nothing to print (and no document 0 to write).
+    if (m_nLastDocId == 0)
+        return;
     WriteDocumentPages(m_nLastDocId, m_strLastTitle, m_strLastText, m_strLastAnchor,
                        QStringLiteral("/Body0print.html"));
 }

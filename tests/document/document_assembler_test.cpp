@@ -84,6 +84,8 @@ TEST_F(AssemblyTest, SearchPageShowsTheFirstHitUnlessAnAnchorIsGiven) {
 
 TEST_F(AssemblyTest, PrintVersionRewritesTheLastDocumentWithThePrintBody) {
     createCollection(kSections);
+    assembler().ShowPrintVersion();
+    EXPECT_TRUE(m_navigated.isEmpty());
     ASSERT_TRUE(assembler().OpenDocument(1, "#par2", nullptr));
     assembler().ShowPrintVersion();
     EXPECT_EQ(textOf(workingFile("B1.html")), "<p>[A][B-new][C]</p>");
