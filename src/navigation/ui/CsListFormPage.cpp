@@ -56,6 +56,7 @@ void CsListFormPage::FillList(const QString& strFilter) {
     if (!m_list)
         return;
     m_list->setUpdatesEnabled(false);
+    m_strListFilter = strFilter.isEmpty() ? m_strBaseCondition : strFilter;
     QVector<int> ids;
     QStringList names;
     if (Database* database = m_app.database()) {
@@ -63,7 +64,7 @@ void CsListFormPage::FillList(const QString& strFilter) {
         try {
             CrDokument dokument(*database);
             dokument.m_strSort = dokument.m_strDefaultSort;
-            dokument.m_strFilter = strFilter.isEmpty() ? m_strBaseCondition : strFilter;
+            dokument.m_strFilter = m_strListFilter;
             dokument.Open();
             for (; !dokument.IsEOF(); dokument.MoveNext()) {
                 ids << dokument.m_ID;

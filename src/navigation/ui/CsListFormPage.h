@@ -27,6 +27,8 @@ public:
     int GetRowCount() const;
 
     QTreeView* m_list = nullptr;
+    // The condition of the last fill (the base condition for an empty filter).
+    QString m_strListFilter;
     DocumentListModel* m_pModel = nullptr;
 
 private:
