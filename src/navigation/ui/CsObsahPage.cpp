@@ -50,5 +50,5 @@ void CsObsahPage::OnFilterChange() {
     if (bAny)
         FillList(filter);
     else
-        ShowMessage(61476, MessageIcon::Warning, MessageButtons::Ok);
+        ShowMessage(61476);
 }
