@@ -55,12 +55,11 @@ void CsListFormPage::OnSize(int cx, int cy) {
 void CsListFormPage::FillList(const QString& strFilter) {
     if (!m_list)
         return;
-    m_list->setUpdatesEnabled(false);
     m_strListFilter = strFilter.isEmpty() ? m_strBaseCondition : strFilter;
-    QVector<int> ids;
-    QStringList names;
     if (Database* database = m_app.database()) {
         const WaitCursor wait;
+        QVector<int> ids;
+        QStringList names;
         try {
             CrDokument dokument(*database);
             dokument.m_strSort = dokument.m_strDefaultSort;
@@ -71,12 +70,13 @@ void CsListFormPage::FillList(const QString& strFilter) {
                 names << dokument.m_jmeno;
             }
             dokument.Close();
+            // One model reset for the whole list, however long.
+            m_pModel->setRows(std::move(ids), std::move(names));
         } catch (const DaoException& e) {
+            // A failed fill keeps the rows listed before it.
             ReportDaoError(0, e);
         }
     }
-    m_pModel->setRows(std::move(ids), std::move(names));
-    m_list->setUpdatesEnabled(true);
     m_nPosition = 0;
     ShowCounter();
 }

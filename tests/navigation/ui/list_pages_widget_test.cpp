@@ -130,6 +130,18 @@ TEST_F(ListPages, DatabaseErrorWhileFilteringIsReportedAndKeepsTheList) {
     EXPECT_EQ(m_messages.texts.size(), 1);
     EXPECT_EQ(m_messages.icons.value(0), MessageIcon::Error);
     EXPECT_EQ(rows(obsah), kRegulations);
+
+    // A row that cannot be read is not opened, but it becomes the counter's position.
+    obsah->OpenRow(0);
+    EXPECT_EQ(m_messages.texts.size(), 2);
+    EXPECT_TRUE(m_navigated.isEmpty());
+    EXPECT_EQ(m_app.lastStatus(), "(1/5)");
+
+    // A failed fill keeps the rows too, and the counter starts again.
+    obsah->FillList("(dokument.pohled = 1)");
+    EXPECT_EQ(m_messages.texts.size(), 3);
+    EXPECT_EQ(rows(obsah), kRegulations);
+    EXPECT_EQ(m_app.lastStatus(), "(0/5)");
 }
 
 TEST_F(ListPages, ShellLaunchSkipsOnlyTheFirstListFill) {
