@@ -31,6 +31,12 @@ public:
     QString m_strListFilter;
     DocumentListModel* m_pModel = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void OnSelectionChanged(const QItemSelection& selected);
+
+    // Whether the selection changed during the current mouse press (that already opened the row).
+    bool m_bSelectedByPress = false;
 };

@@ -9,8 +9,10 @@
 #include "support/RecordedMessages.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QMouseEvent>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -83,6 +85,19 @@ protected:
         for (int row = 0; row < page->GetRowCount(); ++row)
             names << page->m_pModel->nameAt(row);
         return names;
+    }
+
+    // Presses and releases the left button on the row, as a user's click.
+    static void clickRow(const CsListFormPage& page, int row) {
+        QWidget* viewport = page.m_list->viewport();
+        const QPointF at = page.m_list->visualRect(page.m_pModel->index(row)).center();
+        const QPointF global = viewport->mapToGlobal(at);
+        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(viewport, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(viewport, &release);
     }
 
     static QComboBox* combo(const CsFormPage* page, int id) {
