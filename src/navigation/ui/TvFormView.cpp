@@ -50,6 +50,8 @@ void CTvFormView::OnInitialUpdate() {
     m_arrPages[0]->show();
     connect(m_wndTab, &QTabBar::currentChanged, this, [this](int n) { OnTabChange(n); });
     ApplyLookColour();
+    // Every list page announced its own counter while filling; the shown page's is the one.
+    m_app.SetStatusText(GetCurrentCounterText());
 }
 
 CsFormPage* CTvFormView::CreatePage(int nTemplate) {

@@ -41,6 +41,7 @@ TEST_F(FormView, SevenTabsInOrderWithOnlyTheContentsShownAtStart) {
         EXPECT_EQ(view->GetPage(i)->m_nTemplateId, templates[i]) << i;
     EXPECT_EQ(view->m_nCurPage, 0);
     EXPECT_EQ(shownPages(*view), QList<int>{0});
+    EXPECT_EQ(m_app.lastStatus(), "(0/5)");
     // Pages without their own behaviour yet still carry their template's controls.
     EXPECT_NE(view->GetPage(1)->GetDlgItem(1006), nullptr);
     EXPECT_NE(view->GetPage(4)->GetDlgItem(1037), nullptr);
