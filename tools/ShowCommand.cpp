@@ -20,17 +20,6 @@ int parseNumber(const CliArgs& args, const QString& option) {
     return value;
 }
 
-// The reader copies the marker pictures into the images folder at start; pages assembled here
-// refer to them as well.
-void copyMarkerImages(const ProgramFolders& folders, const QString& imagesFolder) {
-    for (const char* name : g_arrMarkerImages) {
-        const QString target = imagesFolder + QLatin1Char('/') + QLatin1String(name);
-        QFile::remove(target);
-        QFile::copy(folders.GetHtmlFolder() + QStringLiteral("/img/") + QLatin1String(name),
-                    target);
-    }
-}
-
 int showDocument(const CliArgs& args) {
     const QString id = QStringLiteral("--id");
     const QString ozn = QStringLiteral("--ozn");
@@ -73,7 +62,7 @@ int showDocument(const CliArgs& args) {
         if (!folders.IsWorkingFolderUsable())
             return 1;
     }
-    copyMarkerImages(folders, imagesFolder);
+    folders.CopyMarkerImages(imagesFolder);
 
     if (args.has(id)) {
         // As a document link does: a missing document is reported by the caller.

@@ -99,7 +99,7 @@ void DocumentAssembler::ShowDocument(int id, const QString& title, const QString
 
 void DocumentAssembler::showDocumentUnchecked(int id, const QString& title, const QString& anchor,
                                               const QDateTime* validOn) {
-    const QDateTime day = validOn ? *validOn : QDateTime::currentDateTime();
+    const QDateTime day = asStoredDateTime(validOn ? *validOn : QDateTime::currentDateTime());
     WriteDocument(id, title, assembleText(id, day), anchor);
 }
 
