@@ -36,17 +36,20 @@ INSERT INTO dokumentSekce (sekce, dokument, poradi, obsah, datumNovelizace, datu
 class SearchFixture : public ::testing::Test {
 protected:
     void SetUp() override {
+        m_oldConfig = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
         QStandardPaths::setTestModeEnabled(false);
         m_database = m_folder.createCollection({QString::fromUtf8(kSearchCollectionSql)});
         BuildFulltextIndex(*m_database, indexFolder());
     }
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", m_oldConfig); }
     QString indexFolder() const { return m_folder.file(QStringLiteral("Index")); }
     QString search(const QString& query, int scope = ScopeText) const {
         return Search(indexFolder(), query, scope);
     }
 
     QTemporaryDir m_config;
+    QByteArray m_oldConfig;
     TempProgramFolder m_folder;
     std::unique_ptr<Database> m_database;
 };

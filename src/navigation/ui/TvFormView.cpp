@@ -8,6 +8,7 @@
 #include "navigation/ui/CsObsahPage.h"
 #include "navigation/ui/DialogBuilder.h"
 #include "navigation/ui/NavigationApp.h"
+#include "search/ui/CsHledatPage.h"
 
 #include <QLabel>
 #include <QResizeEvent>
@@ -62,8 +63,7 @@ CsFormPage* CTvFormView::CreatePage(int nTemplate) {
     case 136:
         return new CsListFormPage(nTemplate, *this, m_app);
     case 134:
-        // The search page.
-        return new CsFormPage(nTemplate, *this, m_app);
+        return new CsHledatPage(*this, m_app);
     default:
         // Register, index and favourites: their controls, no behaviour yet.
         return new CsFormPage(nTemplate, *this, m_app);

@@ -1,0 +1,192 @@
+#include "search/ui/CsHledatPage.h"
+
+#include "app/ProgramFolders.h"
+#include "navigation/ui/NavigationApp.h"
+#include "navigation/ui/TvFormView.h"
+#include "navigation/ui/WaitCursor.h"
+#include "search/SearchResultModel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTreeView>
+
+namespace {
+constexpr int kNumberColumnWidth = 100;
+constexpr int kNameColumnMargin = 121;
+} // namespace
+
+CsHledatPage::CsHledatPage(CTvFormView& host, NavigationApp& app)
+    : CsFormPage(134, host, app),
+      m_pSession(std::make_unique<SearchSession>(app.database(), app.folders().GetIndexFolder())) {
+    m_pSession->m_setStatusText = [&app](const QString& text) { app.SetStatusText(text); };
+}
+
+CsHledatPage::~CsHledatPage() {
+    m_pSession->SaveHistory();
+}
+
+void CsHledatPage::OnInitialUpdate() {
+    CsFormPage::OnInitialUpdate();
+    m_pSession->LoadSettings();
+    m_nZobraz = m_pSession->m_nZobraz;
+    UpdateData(false);
+}
+
+void CsHledatPage::InitControls() {
+    m_list = qobject_cast<QTreeView*>(GetDlgItem(1038));
+    m_cbOblast = qobject_cast<QComboBox*>(GetDlgItem(1023));
+    m_cbTyp = qobject_cast<QComboBox*>(GetDlgItem(1003));
+    m_cbZobraz = qobject_cast<QComboBox*>(GetDlgItem(1046));
+    m_cbSearch = qobject_cast<QComboBox*>(GetDlgItem(1027));
+    m_chkInText = qobject_cast<QCheckBox*>(GetDlgItem(1020));
+    m_chkInName = qobject_cast<QCheckBox*>(GetDlgItem(1021));
+    m_chkInNumber = qobject_cast<QCheckBox*>(GetDlgItem(1022));
+    FillOblastCombo();
+    FillTypCombo();
+    if (m_list) {
+        m_pModel = new SearchResultModel(this);
+        m_list->setModel(m_pModel);
+        m_list->header()->setSectionsClickable(true);
+        m_list->header()->setSortIndicatorShown(false);
+        m_list->setColumnWidth(0, kNumberColumnWidth);
+        m_list->setColumnWidth(1, m_list->width() - kNameColumnMargin);
+        connect(m_list->header(), &QHeaderView::sectionClicked, this,
+                [this](int column) { OnColumnClick(column); });
+        connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this](const QModelIndex& current) {
+                    if (current.isValid())
+                        OpenRow(current.row());
+                });
+    }
+    if (m_cbSearch) {
+        // The history is the page's own list; typing never adds to it by itself.
+        m_cbSearch->setInsertPolicy(QComboBox::NoInsert);
+        if (QLineEdit* edit = m_cbSearch->lineEdit())
+            connect(edit, &QLineEdit::returnPressed, this, [this] { RunSearch(); });
+    }
+    if (auto* button = qobject_cast<QPushButton*>(GetDlgItem(1010))) {
+        button->setDefault(true);
+        connect(button, &QPushButton::clicked, this, [this] { RunSearch(); });
+    }
+    for (QComboBox* combo : {m_cbOblast, m_cbTyp}) {
+        if (combo)
+            connect(combo, &QComboBox::activated, this, [this] { OnFilterChange(false); });
+    }
+    if (m_cbZobraz)
+        connect(m_cbZobraz, &QComboBox::activated, this, [this] { OnFilterChange(true); });
+    m_pSession->LoadHistory();
+    fillHistory();
+}
+
+QString CsHledatPage::GetCounterText() const {
+    return m_pSession->GetCounterText();
+}
+
+QString CsHledatPage::searchText() const {
+    return m_pSession->m_strSearchText;
+}
+
+void CsHledatPage::OnSize(int cx, int cy) {
+    CsFormPage::OnSize(cx, cy);
+    if (m_list)
+        m_list->setColumnWidth(1, m_list->width() - kNameColumnMargin);
+}
+
+void CsHledatPage::UpdateData(bool bSaveAndValidate) {
+    SearchSession& s = *m_pSession;
+    if (bSaveAndValidate) {
+        if (m_cbSearch)
+            s.m_strSearchText = m_cbSearch->currentText();
+        s.m_bInText = m_chkInText && m_chkInText->isChecked();
+        s.m_bInName = m_chkInName && m_chkInName->isChecked();
+        s.m_bInNumber = m_chkInNumber && m_chkInNumber->isChecked();
+        if (m_cbZobraz)
+            m_nZobraz = m_cbZobraz->currentIndex();
+        s.m_nZobraz = m_nZobraz;
+        return;
+    }
+    if (m_cbSearch)
+        m_cbSearch->setEditText(s.m_strSearchText);
+    if (m_chkInText)
+        m_chkInText->setChecked(s.m_bInText);
+    if (m_chkInName)
+        m_chkInName->setChecked(s.m_bInName);
+    if (m_chkInNumber)
+        m_chkInNumber->setChecked(s.m_bInNumber);
+    if (m_cbZobraz)
+        m_cbZobraz->setCurrentIndex(m_nZobraz);
+}
+
+void CsHledatPage::takeFilters() {
+    m_pSession->m_nOblast = m_cbOblast ? m_cbOblast->currentData().toInt() : 0;
+    m_pSession->m_nTyp = m_cbTyp ? m_cbTyp->currentData().toInt() : -1;
+}
+
+void CsHledatPage::showRows() {
+    if (!m_pModel)
+        return;
+    const QSignalBlocker blocker(m_list->selectionModel());
+    m_pModel->setRows(m_pSession->rows());
+}
+
+void CsHledatPage::fillHistory() {
+    if (!m_cbSearch)
+        return;
+    const QSignalBlocker blocker(m_cbSearch);
+    const QString text = m_cbSearch->currentText();
+    m_cbSearch->clear();
+    m_cbSearch->addItems(m_pSession->m_arrHistory);
+    m_cbSearch->setEditText(text);
+}
+
+void CsHledatPage::RunSearch() {
+    const WaitCursor wait;
+    UpdateData(true);
+    takeFilters();
+    const SearchSession::Outcome outcome = m_pSession->RunSearch();
+    fillHistory();
+    switch (outcome) {
+    case SearchSession::Outcome::EmptyText:
+    case SearchSession::Outcome::TooShort:
+        if (m_cbSearch)
+            m_cbSearch->setFocus();
+        break;
+    case SearchSession::Outcome::Shown:
+    case SearchSession::Outcome::FilteredAway:
+    case SearchSession::Outcome::DbError:
+        showRows();
+        UpdateData(false);
+        break;
+    default:
+        break;
+    }
+}
+
+void CsHledatPage::OpenRow(int nRow) {
+    const int id = m_pSession->OpenRow(nRow);
+    if (id == 0)
+        return;
+    const QDateTime validOn = m_pSession->ValidOn(id);
+    m_pHost->OpenDocument(id, QString(), &validOn);
+}
+
+void CsHledatPage::OnColumnClick(int nColumn) {
+    const WaitCursor wait;
+    takeFilters();
+    m_pSession->SortBy(nColumn);
+    showRows();
+}
+
+void CsHledatPage::OnFilterChange(bool bReadDialog) {
+    const WaitCursor wait;
+    if (bReadDialog)
+        UpdateData(true);
+    takeFilters();
+    m_pSession->RefreshResults();
+    showRows();
+}

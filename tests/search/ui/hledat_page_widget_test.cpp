@@ -1,0 +1,118 @@
+#include "app/Registry.h"
+#include "app/Strings.h"
+#include "navigation/ui/NavigationTestSupport.h"
+#include "navigation/ui/TvFormView.h"
+#include "search/FulltextIndex.h"
+#include "search/SearchFixture.h"
+#include "search/SearchResultModel.h"
+#include "search/ui/CsHledatPage.h"
+#include "support/RecordedMessages.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeView>
+
+namespace {
+class HledatPage : public SearchFixture {
+protected:
+    void SetUp() override {
+        SearchFixture::SetUp();
+        m_oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", m_runtime.path().toUtf8());
+        writeHtml("Html/Title0.html", "<title>#TITLE#</title>#ICON#");
+        writeHtml("Html/Body0.html", "#TEXT#");
+        writeHtml("Html/doc0.html", "#TITLE#|#FILE_TITLE#|#FILE_BODY#");
+        m_app.m_pDatabase = m_database.get();
+        m_app.m_folders.SetProgramFolder(m_folder.path());
+    }
+    void TearDown() override {
+        m_view.reset();
+        qputenv("XDG_RUNTIME_DIR", m_oldRuntime);
+        SearchFixture::TearDown();
+    }
+    void writeHtml(const QString& relative, const QByteArray& text) {
+        QFile file(m_folder.file(relative));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    std::unique_ptr<CsHledatPage> makePage() {
+        m_view = std::make_unique<CTvFormView>(m_app);
+        m_view->setDocumentTarget([this](const QString& file) { m_navigated << file; }, {}, {});
+        auto page = std::make_unique<CsHledatPage>(*m_view, m_app);
+        page->Create(QRect(0, 0, 434, 500));
+        page->show();
+        return page;
+    }
+    void search(CsHledatPage& page, const QString& text) {
+        page.m_cbSearch->setEditText(text);
+        qobject_cast<QPushButton*>(page.GetDlgItem(1010))->click();
+    }
+    static QStringList column(const CsHledatPage& page, int c) {
+        QStringList texts;
+        for (int row = 0; row < page.m_pModel->rowCount(); ++row)
+            texts << page.m_pModel->index(row, c).data().toString();
+        return texts;
+    }
+    QString workingFile(const QString& name) const {
+        QFile file(m_app.m_folders.GetWorkingFolder() + "/" + name);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    QTemporaryDir m_runtime;
+    QByteArray m_oldRuntime;
+    TestNavigationApp m_app;
+    RecordedMessages m_messages;
+    std::unique_ptr<CTvFormView> m_view;
+    QStringList m_navigated;
+};
+} // namespace
+
+TEST_F(HledatPage, StartsWithTheStoredSettingsAndHistory) {
+    WriteProfileInt("Search", "Settings", 5);
+    WriteProfileInt("Novelizace", "Settings", 1);
+    auto page = makePage();
+    EXPECT_TRUE(page->m_chkInText->isChecked());
+    EXPECT_FALSE(page->m_chkInName->isChecked());
+    EXPECT_TRUE(page->m_chkInNumber->isChecked());
+    EXPECT_EQ(page->m_cbZobraz->currentIndex(), 1);
+    EXPECT_EQ(page->m_pModel->headerData(0, Qt::Horizontal).toString(), LoadResString(61458));
+    EXPECT_EQ(page->m_list->columnWidth(1), page->m_list->width() - 121);
+}
+
+TEST_F(HledatPage, SearchListsSortsAndOpensTheFoundVersion) {
+    auto page = makePage();
+    search(*page, "  silniční  ");
+    EXPECT_TRUE(m_messages.texts.isEmpty()) << m_messages.texts.join('|');
+    EXPECT_EQ(page->m_cbSearch->currentText(), "silniční");
+    EXPECT_EQ(page->m_cbSearch->itemText(0), "silniční");
+    ASSERT_EQ(column(*page, 0), QStringList{"12/2020 Sb."});
+    EXPECT_EQ(m_app.lastStatus(), "(0/1)");
+    page->m_list->setCurrentIndex(page->m_pModel->index(0, 0));
+    EXPECT_EQ(m_app.lastStatus(), "(1/1)");
+    ASSERT_FALSE(m_navigated.isEmpty());
+    // The version in force on 31 December 2020, which still has the section found.
+    EXPECT_TRUE(workingFile("B3.html").contains("Silniční daň")) << workingFile("B3.html");
+
+    search(*page, "daň");
+    EXPECT_EQ(column(*page, 0), (QStringList{"12/2020 Sb.", "235/2004 Sb."}));
+    emit page->m_list->header()->sectionClicked(1);
+    EXPECT_EQ(column(*page, 0), (QStringList{"235/2004 Sb.", "12/2020 Sb."}));
+    EXPECT_EQ(page->m_cbSearch->count(), 2);
+}
+
+TEST_F(HledatPage, MessagesAndFocusForBadInput) {
+    auto page = makePage();
+    search(*page, "");
+    search(*page, "ab");
+    EXPECT_EQ(m_messages.texts, (QStringList{LoadResString(61460), LoadResString(61461)}));
+    EXPECT_EQ(page->m_cbSearch->count(), 0);
+    page->m_chkInText->setChecked(false);
+    page->m_chkInName->setChecked(false);
+    page->m_chkInNumber->setChecked(false);
+    search(*page, "daň");
+    EXPECT_EQ(m_messages.texts.last(), LoadResString(61469));
+}
