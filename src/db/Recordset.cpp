@@ -241,6 +241,10 @@ void Recordset::FieldByte(quint8& value, const char* column) {
         value = static_cast<quint8>(sqlite3_column_int(m_pStatement, index));
 }
 
+void Recordset::FieldDeferred(const char* column) {
+    boundColumn(column);
+}
+
 void Recordset::FieldText(QString& value, const char* column) {
     const int index = boundColumn(column);
     if (m_bCheckingBindings)

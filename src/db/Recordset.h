@@ -70,6 +70,8 @@ protected:
     void FieldText(QString& value, const char* column);
     void FieldDate(QDateTime& value, const char* column);
     void FieldBinary(QByteArray& value, const char* column);
+    // A column that is checked at Open but read only on request (GetFieldText and the like).
+    void FieldDeferred(const char* column);
 
 private:
     void prepare();

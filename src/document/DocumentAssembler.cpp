@@ -110,7 +110,7 @@ QString DocumentAssembler::assembleText(int id, const QDateTime& day) {
     QString text;
     while (!sections.IsEOF()) {
         if (isValidOn(sections.m_datumNovelizace, sections.m_datumDo, day))
-            text += sections.m_obsah;
+            text += sections.GetObsah();
         sections.MoveNext();
     }
     sections.Close();
