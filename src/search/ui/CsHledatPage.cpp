@@ -4,6 +4,7 @@
 #include "navigation/ui/NavigationApp.h"
 #include "navigation/ui/TvFormView.h"
 #include "navigation/ui/WaitCursor.h"
+#include "search/SearchExpression.h"
 #include "search/SearchResultModel.h"
 
 #include <QCheckBox>
@@ -172,7 +173,11 @@ void CsHledatPage::OpenRow(int nRow) {
     if (id == 0)
         return;
     const QDateTime validOn = m_pSession->ValidOn(id);
-    m_pHost->OpenDocument(id, QString(), &validOn);
+    if (m_pHost->OpenDocument(id, QString(), &validOn)) {
+        QStringList words;
+        SplitHighlightWords(words, m_pSession->m_strSearchText);
+        emit hitOpened(words);
+    }
 }
 
 void CsHledatPage::OnColumnClick(int nColumn) {

@@ -36,6 +36,10 @@ public:
     QCheckBox* m_chkInNumber = nullptr;
     SearchResultModel* m_pModel = nullptr;
 
+signals:
+    // A found document was opened: the view marks these words and scrolls to the first.
+    void hitOpened(const QStringList& words);
+
 protected:
     void OnInitialUpdate() override;
 

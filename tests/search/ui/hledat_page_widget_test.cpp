@@ -91,7 +91,11 @@ TEST_F(HledatPage, SearchListsSortsAndOpensTheFoundVersion) {
     EXPECT_EQ(page->m_cbSearch->itemText(0), "silniční");
     ASSERT_EQ(column(*page, 0), QStringList{"12/2020 Sb."});
     EXPECT_EQ(m_app.lastStatus(), "(0/1)");
+    QList<QStringList> marked;
+    QObject::connect(page.get(), &CsHledatPage::hitOpened,
+                     [&marked](const QStringList& words) { marked << words; });
     page->m_list->setCurrentIndex(page->m_pModel->index(0, 0));
+    EXPECT_EQ(marked, QList<QStringList>{QStringList{"silniční"}});
     EXPECT_EQ(m_app.lastStatus(), "(1/1)");
     ASSERT_FALSE(m_navigated.isEmpty());
     // The version in force on 31 December 2020, which still has the section found.
