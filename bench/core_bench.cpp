@@ -81,6 +81,12 @@ void BM_PlainContentsQuery(benchmark::State& state) {
                       "ORDER BY substr(jmeno, 1, 255) COLLATE BINARY, poradi, ID");
 }
 
+void BM_PlainContentsQueryByArea(benchmark::State& state) {
+    plainQuery(state, "SELECT * FROM dokument WHERE pohled = 1 AND ID IN "
+                      "(SELECT dokument FROM dokumentOblast WHERE oblast = 3) "
+                      "ORDER BY substr(jmeno, 1, 255) COLLATE BINARY, poradi, ID");
+}
+
 void BM_AssembleLargestDocument(benchmark::State& state) {
     Collection& c = collection();
     if (!c.database)
@@ -121,6 +127,7 @@ void BM_PlainReadAndWriteLargestDocument(benchmark::State& state) {
 
 BENCHMARK(BM_ContentsList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainContentsQuery)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainContentsQueryByArea)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AssembleLargestDocument)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainReadAndWriteLargestDocument)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
