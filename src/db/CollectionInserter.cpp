@@ -10,14 +10,14 @@ const char* const g_arrInsertSql[] = {
     "INSERT INTO oblasti (ID, oblast) VALUES (?1, ?2)",
     "INSERT INTO typy (ID, typ) VALUES (?1, ?2)",
     "INSERT INTO obory (ID, obor) VALUES (?1, ?2)",
-    "INSERT INTO dokument (ID, jmeno, ozn, pohled, obor, typ, poradi, norma, uroven, priloha, "
-    "novinka, nasledovnik, platnostZacatek, platnostKonec, redirectId, redirectPar, "
-    "typnovelizace) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, "
-    "?16, ?17)",
+    ("INSERT INTO dokument (ID, jmeno, ozn, pohled, obor, typ, poradi, norma, uroven, priloha, "
+     "novinka, nasledovnik, platnostZacatek, platnostKonec, redirectId, redirectPar, "
+     "typnovelizace) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, "
+     "?16, ?17)"),
     "INSERT INTO dokumentOblast (dokument, oblast) VALUES (?1, ?2)",
     "INSERT INTO dokumentNorma (dokument, nazev) VALUES (?1, ?2)",
-    "INSERT INTO dokumentSekce (dokument, poradi, obsah, datumNovelizace, datumDo) "
-    "VALUES (?1, ?2, ?3, ?4, ?5)",
+    ("INSERT INTO dokumentSekce (dokument, poradi, obsah, datumNovelizace, datumDo) "
+     "VALUES (?1, ?2, ?3, ?4, ?5)"),
     "INSERT INTO images (id, imageData, length, extension) VALUES (?1, ?2, ?3, ?4)",
     "INSERT INTO dokumentImages (imageId, dokument) VALUES (?1, ?2)",
 };
