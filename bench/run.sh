@@ -27,7 +27,7 @@ db="$folder/Data/TavlinDemo.db"
 index="$folder/Index/fulltext.db"
 
 run() {
-  hyperfine -N --warmup 1 --runs "${RUNS:-7}" --export-markdown - "$@" 2>/dev/null | sed -n '3,$p'
+  hyperfine -N --warmup 1 --runs "${RUNS:-7}" "$@"
 }
 
 echo "== contents list (all regulations) =="
@@ -45,11 +45,26 @@ out=$(mktemp -d)
 run -n reader "$cli show --id $largest --out $out --folder $folder" \
   -n sqlite3 "sqlite3 $db \".output $out/plain.html\" \"SELECT obsah FROM dokumentSekce WHERE dokument = $largest ORDER BY poradi, datumNovelizace\""
 
-if [ -f "$index" ]; then
-  echo "== full-text search =="
-  for query in "daň" "daň plátce" "\"účetní jednotka\"" "zaměstnanec u pojistné" "daň nebo clo"; do
-    run -n "reader: $query" "$cli search '$query' --folder $folder"
-  done
-  ls -l "$index" "$db"
-fi
+echo "== full-text search (scope 7, by number) against the same FTS5 match joined to dokument =="
+export XDG_CONFIG_HOME=${XDG_CONFIG_HOME_BENCH:-$(mktemp -d)}
+search_sql() {
+  echo "ATTACH '$index' AS ft; SELECT d.ID, d.norma, d.jmeno, s.datumDo FROM dokumentSekce s" \
+    "JOIN dokument d ON d.ID = s.dokument WHERE s.sekce IN (SELECT rowid FROM ft.sekceText" \
+    "WHERE sekceText MATCH '$1' UNION SELECT sekce FROM ft.dokumentNewest WHERE dokument IN" \
+    "(SELECT rowid FROM ft.dokumentText WHERE dokumentText MATCH '$1')) AND d.pohled = 1" \
+    "ORDER BY substr(d.norma, 1, 255) COLLATE BINARY, d.ID, s.datumNovelizace DESC;" >"$out/$2.sql"
+}
+search_sql '"daň"' word
+search_sql '"daň" "plátce"' words
+search_sql '"účetní jednotka"' phrase
+search_sql 'NEAR("zaměstnanec" "pojistné", 8)' near
+search_sql '"daň" OR "clo"' or
+for pair in "word|daň" "words|daň plátce" "phrase|\"účetní jednotka\"" \
+  "near|zaměstnanec u pojistné" "or|daň nebo clo"; do
+  name=${pair%%|*}
+  text=${pair#*|}
+  run -n "reader: $text" "$cli search '$text' --scope 7 --show 2 --sort 0 --folder $folder" \
+    -n "sqlite3: $name" "sqlite3 $db '.read $out/$name.sql'"
+done
+ls -l "$index" "$db"
 rm -rf "$out"
