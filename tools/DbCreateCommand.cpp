@@ -1,8 +1,10 @@
 #include "db/CollectionPassword.h"
+#include "db/DaoException.h"
 #include "db/Database.h"
 #include "tools/CliCommand.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 int createCollection(const CliArgs& args) {
@@ -20,9 +22,17 @@ int createCollection(const CliArgs& args) {
             throw CliError{QStringLiteral("cannot read %1").arg(path)};
         scripts << QString::fromUtf8(file.readAll());
     }
-    std::unique_ptr<Database> database = Database::create(*out, collectionPassword());
-    for (const QString& script : scripts)
-        database->executeScript(script);
+    if (QFileInfo::exists(*out))
+        throw CliError{QStringLiteral("%1 already exists").arg(*out)};
+    // A script that fails leaves no half-made collection behind.
+    try {
+        std::unique_ptr<Database> database = Database::create(*out, collectionPassword());
+        for (const QString& script : scripts)
+            database->executeScript(script);
+    } catch (const DaoException&) {
+        QFile::remove(*out);
+        throw;
+    }
     return 0;
 }
 
