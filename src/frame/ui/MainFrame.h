@@ -64,6 +64,8 @@ public:
     void OnCommand(int id);
     // Enables and checks the commands from the current state.
     void UpdateCommandUI();
+    // The toolbar context menu.
+    QMenu* createPopupMenu() override;
 
     // The find-in-text box of the "Hledat" toolbar.
     QComboBox* GetSearchCombo() const { return m_pSearchCombo; }
@@ -81,7 +83,6 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    QMenu* createPopupMenu() override;
 
 private:
     void OnCreateClient();
