@@ -27,6 +27,7 @@ CTvHtmlView::CTvHtmlView(QWidget* parent) : QWebEngineView(parent) {
     // A profile of its own, kept in memory, that loads nothing from the network.
     m_pProfile = new QWebEngineProfile(this);
     m_pProfile->setUrlRequestInterceptor(new CLocalContentInterceptor(m_pProfile));
+    m_pProfile->installUrlSchemeHandler("tavlin-link", new CLinkSchemeHandler(m_pProfile));
     m_pPage = new CTvWebPage(m_pProfile, this);
     m_pPage->SetBeforeNavigate([this](const QString& url) { return OnBeforeNavigate2(url); });
 

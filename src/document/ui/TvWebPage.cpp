@@ -3,6 +3,7 @@
 #include "document/LocalContent.h"
 
 #include <QWebEngineUrlRequestInfo>
+#include <QWebEngineUrlRequestJob>
 
 namespace {
 const QString kLinkScheme = QStringLiteral("tavlin-link");
@@ -11,6 +12,10 @@ const QString kLinkScheme = QStringLiteral("tavlin-link");
 void CLocalContentInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
     if (!isLocalContentScheme(info.requestUrl().scheme()))
         info.block(true);
+}
+
+void CLinkSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
+    job->fail(QWebEngineUrlRequestJob::RequestDenied);
 }
 
 CTvWebPage::CTvWebPage(QWebEngineProfile* profile, QObject* parent)

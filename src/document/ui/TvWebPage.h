@@ -2,6 +2,7 @@
 
 #include <QWebEnginePage>
 #include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineUrlSchemeHandler>
 #include <functional>
 
 // Blocks every request that does not stay on this computer: the document view shows local
@@ -11,6 +12,16 @@ class CLocalContentInterceptor : public QWebEngineUrlRequestInterceptor {
 public:
     using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
     void interceptRequest(QWebEngineUrlRequestInfo& info) override;
+};
+
+// The handler of "tavlin-link:" URLs. Their navigations are always cancelled before anything is
+// requested; the handler makes the scheme a known one, so that the browser offers them to the
+// page instead of treating them as foreign protocols.
+class CLinkSchemeHandler : public QWebEngineUrlSchemeHandler {
+    Q_OBJECT
+public:
+    using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+    void requestStarted(QWebEngineUrlRequestJob* job) override;
 };
 
 // The page of the document view: every navigation request, in any frame, is first offered to
