@@ -1,6 +1,8 @@
 #include "db/CzechCollation.h"
 
+#include <QVarLengthArray>
 #include <unicode/ucol.h>
+#include <unicode/ustring.h>
 
 namespace {
 UCollator* czechCollator() {
@@ -26,4 +28,32 @@ int compareCzech(std::string_view left, std::string_view right) {
     }
     const int bytes = left.compare(right);
     return bytes < 0 ? -1 : (bytes > 0 ? 1 : 0);
+}
+
+QByteArray czechSortKey(std::string_view text) {
+    // The collation key ends with a zero byte and holds no other; the text's own bytes follow it
+    // as the tie-break that compareCzech applies to texts the collation ranks equal.
+    QByteArray key;
+    UCollator* collator = czechCollator();
+    QVarLengthArray<UChar, 256> utf16(static_cast<qsizetype>(text.size()) + 1);
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t length = 0;
+    u_strFromUTF8Lenient(utf16.data(), static_cast<int32_t>(utf16.size()), &length, text.data(),
+                         static_cast<int32_t>(text.size()), &status);
+    if (collator && U_SUCCESS(status)) {
+        uint8_t buffer[512];
+        int32_t size = ucol_getSortKey(collator, utf16.data(), length, buffer, sizeof buffer);
+        if (size > 0 && size <= static_cast<int32_t>(sizeof buffer)) {
+            key.reserve(size + static_cast<qsizetype>(text.size()));
+            key.append(reinterpret_cast<const char*>(buffer), size);
+        } else if (size > 0) {
+            key.resize(size);
+            ucol_getSortKey(collator, utf16.data(), length, reinterpret_cast<uint8_t*>(key.data()),
+                            size);
+        }
+    }
+    if (key.isEmpty() || key.back() != '\0')
+        key.append('\0');
+    key.append(text.data(), static_cast<qsizetype>(text.size()));
+    return key;
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
+#include <utility>
+#include <vector>
 
 class Database;
 struct sqlite3_stmt;
@@ -11,7 +15,8 @@ struct sqlite3_stmt;
 // SQL plus m_strFilter (without WHERE) and m_strSort (without ORDER BY), written in the Jet
 // dialect and rewritten for SQLite. Every failure throws DaoException with the database's
 // description. Rows are read as the cursor moves; after each move DoFieldExchange copies the
-// current row into the members of a derived class.
+// current row into the members of a derived class. The program never writes to the collection,
+// so a statement re-run from the start (MoveFirst, FindFirst) yields the same rows.
 class Recordset {
 public:
     explicit Recordset(Database& database);
@@ -55,18 +60,40 @@ public:
     QString BuildSql() const;
 
 protected:
+    // Binds the members of a derived class to the current row's columns, in a fixed order, with
+    // the Field* calls below. Open calls it once before reading any row to check that every
+    // bound column exists, so a missing column fails at Open even for an empty result.
     virtual void DoFieldExchange() {}
 
+    void FieldLong(int& value, const char* column);
+    void FieldByte(quint8& value, const char* column);
+    void FieldText(QString& value, const char* column);
+    void FieldDate(QDateTime& value, const char* column);
+    void FieldBinary(QByteArray& value, const char* column);
+
 private:
+    void prepare();
+    void finalize();
+    void restart();
     void step();
+    void exchange();
+    void requireRow() const;
     int columnIndex(const QString& column) const;
+    int findColumn(QStringView column) const;
+    // The column of the next Field* call: resolved by name once per statement, then by position.
+    int boundColumn(const char* column);
 
     Database& m_database;
     sqlite3_stmt* m_pStatement = nullptr;
     bool m_bHasRow = false;
-    bool m_bBeforeFirst = true;
+    bool m_bCheckingBindings = false;
     long m_nPosition = -1;
     long m_nVisited = 0;
+    QStringList m_columns;
+    std::vector<int> m_boundColumns;
+    std::size_t m_nNextBinding = 0;
+    // The last text and value of each bound date column.
+    std::vector<std::pair<QByteArray, QDateTime>> m_dateCache;
 };
 
 // An ad-hoc read-only snapshot of an SQL text, its columns read by name.
@@ -81,4 +108,5 @@ private:
 
 // Date conversions between the stored ISO-8601 texts and QDateTime (invalid = null).
 QDateTime parseStoredDate(const QString& text);
+QDateTime parseStoredDate(const char* utf8, int length);
 QString formatStoredDate(const QDateTime& date);

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Side-by-side timings on a generated collection: each reader operation against the plain sqlite3
+# shell query that reads the same rows. Usage: bench/run.sh [BUILD_DIR] [DOCUMENTS]
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build/release}
+documents=${2:-100000}
+folder=${BENCH_FOLDER:-/tmp/tavlin-bench-$documents}
+cli="$build/tavlin-cli"
+
+command -v hyperfine >/dev/null || {
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo apt-get install -y -qq hyperfine
+}
+
+if [ ! -f "$folder/Data/TavlinDemo.db" ]; then
+  mkdir -p "$folder/Data" "$folder/Index"
+  cp -r "$root/res/Html" "$folder/Html"
+  echo "generating $documents documents"
+  /usr/bin/time -f "generate: %e s, %M KiB" \
+    "$cli" db generate --out "$folder/Data/TavlinDemo.db" --documents "$documents" --seed 7
+  /usr/bin/time -f "index build: %e s, %M KiB" "$cli" index build --folder "$folder"
+fi
+db="$folder/Data/TavlinDemo.db"
+index="$folder/Index/fulltext.db"
+
+run() {
+  hyperfine -N --warmup 1 --runs "${RUNS:-7}" --export-markdown - "$@" 2>/dev/null | sed -n '3,$p'
+}
+
+echo "== contents list (all regulations) =="
+run -n reader "$cli list --page contents --folder $folder" \
+  -n sqlite3 "sqlite3 $db \"SELECT ID, jmeno FROM dokument WHERE pohled = 1 ORDER BY substr(jmeno, 1, 255), poradi, ID\""
+/usr/bin/time -f "reader list peak memory: %M KiB" "$cli" list --page contents --folder "$folder" >/dev/null
+
+echo "== contents refiltered by an area =="
+run -n reader "$cli list --page contents --area 3 --folder $folder" \
+  -n sqlite3 "sqlite3 $db \"SELECT ID, jmeno FROM dokument WHERE pohled = 1 AND ID IN (SELECT dokument FROM dokumentOblast WHERE oblast = 3) ORDER BY substr(jmeno, 1, 255), poradi, ID\""
+
+largest=$(sqlite3 "$db" "SELECT dokument FROM dokumentSekce GROUP BY dokument ORDER BY count(*) DESC LIMIT 1")
+echo "== assembly of the largest document ($largest, $(sqlite3 "$db" "SELECT count(*) FROM dokumentSekce WHERE dokument = $largest") section versions) =="
+out=$(mktemp -d)
+run -n reader "$cli show --id $largest --out $out --folder $folder" \
+  -n sqlite3 "sqlite3 $db \".output $out/plain.html\" \"SELECT obsah FROM dokumentSekce WHERE dokument = $largest ORDER BY poradi, datumNovelizace\""
+
+if [ -f "$index" ]; then
+  echo "== full-text search =="
+  for query in "daň" "daň plátce" "\"účetní jednotka\"" "zaměstnanec u pojistné" "daň nebo clo"; do
+    run -n "reader: $query" "$cli search '$query' --folder $folder"
+  done
+  ls -l "$index" "$db"
+fi
+rm -rf "$out"

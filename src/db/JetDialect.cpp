@@ -1,0 +1,227 @@
+#include "db/JetDialect.h"
+
+#include <QList>
+
+namespace {
+enum class TokenKind { Space, Word, Number, Text, Quoted, Bracket, Punct };
+
+struct Token {
+    TokenKind kind;
+    QStringView text;
+};
+
+bool isWordStart(QChar ch) {
+    return ch.isLetter() || ch == QLatin1Char('_');
+}
+
+bool isWordPart(QChar ch) {
+    return ch.isLetterOrNumber() || ch == QLatin1Char('_') || ch == QLatin1Char('$');
+}
+
+// Splits a Jet SQL text into tokens; a literal or bracket left open runs to the end of the text
+// (SQLite then reports the error when the statement is prepared).
+QList<Token> tokenize(QStringView sql) {
+    QList<Token> tokens;
+    const qsizetype length = sql.size();
+    qsizetype i = 0;
+    while (i < length) {
+        const qsizetype start = i;
+        const QChar ch = sql[i];
+        TokenKind kind = TokenKind::Punct;
+        if (ch.isSpace()) {
+            kind = TokenKind::Space;
+            while (i < length && sql[i].isSpace())
+                ++i;
+        } else if (ch == QLatin1Char('\'') || ch == QLatin1Char('"')) {
+            kind = ch == QLatin1Char('\'') ? TokenKind::Text : TokenKind::Quoted;
+            ++i;
+            while (i < length) {
+                if (sql[i] == ch) {
+                    if (i + 1 < length && sql[i + 1] == ch) {
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                ++i;
+            }
+        } else if (ch == QLatin1Char('[')) {
+            kind = TokenKind::Bracket;
+            while (i < length && sql[i] != QLatin1Char(']'))
+                ++i;
+            if (i < length)
+                ++i;
+        } else if (isWordStart(ch)) {
+            kind = TokenKind::Word;
+            while (i < length && isWordPart(sql[i]))
+                ++i;
+        } else if (ch.isDigit()) {
+            kind = TokenKind::Number;
+            while (i < length && (sql[i].isLetterOrNumber() || sql[i] == QLatin1Char('.')))
+                ++i;
+        } else {
+            ++i;
+        }
+        tokens.append({kind, sql.mid(start, i - start)});
+    }
+    return tokens;
+}
+
+bool isWord(const Token& token, QLatin1StringView word) {
+    return token.kind == TokenKind::Word && token.text.compare(word, Qt::CaseInsensitive) == 0;
+}
+
+bool isPunct(const Token& token, char ch) {
+    return token.kind == TokenKind::Punct && token.text.size() == 1 &&
+           token.text[0] == QLatin1Char(ch);
+}
+
+// Index of the next token after `i` that is not white space, or tokens.size().
+qsizetype nextSolid(const QList<Token>& tokens, qsizetype i) {
+    ++i;
+    while (i < tokens.size() && tokens[i].kind == TokenKind::Space)
+        ++i;
+    return i;
+}
+
+// The inner text of a quoted token, with its doubled quote characters made single.
+QString unquote(QStringView text, QChar quote) {
+    QStringView inner = text.mid(1);
+    if (inner.endsWith(quote))
+        inner.chop(1);
+    QString result = inner.toString();
+    result.replace(QString(2, quote), QString(quote));
+    return result;
+}
+
+struct TopLevelClauses {
+    qsizetype whereEnd = -1; // character offset just after WHERE
+    bool compoundOrOrdered = false;
+};
+
+TopLevelClauses findTopLevelClauses(QStringView sql) {
+    TopLevelClauses clauses;
+    const QList<Token> tokens = tokenize(sql);
+    int depth = 0;
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        const Token& token = tokens[i];
+        if (isPunct(token, '('))
+            ++depth;
+        else if (isPunct(token, ')'))
+            --depth;
+        else if (depth == 0 && token.kind == TokenKind::Word) {
+            if (isWord(token, QLatin1StringView("WHERE")) && clauses.whereEnd < 0)
+                clauses.whereEnd = token.text.data() - sql.data() + token.text.size();
+            else if (isWord(token, QLatin1StringView("UNION")) ||
+                     isWord(token, QLatin1StringView("ORDER")) ||
+                     isWord(token, QLatin1StringView("GROUP")) ||
+                     isWord(token, QLatin1StringView("HAVING")) ||
+                     isWord(token, QLatin1StringView("LIMIT")))
+                clauses.compoundOrOrdered = true;
+        }
+    }
+    return clauses;
+}
+} // namespace
+
+QString jetToSqlite(const QString& jetSql) {
+    const QList<Token> tokens = tokenize(jetSql);
+    QString out;
+    out.reserve(jetSql.size() + 64);
+    int depth = 0;
+    int orderByDepth = -1;
+    // Parenthesis depths whose closing parenthesis gets " COLLATE CS" after it.
+    QList<int> collateAt;
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        const Token& token = tokens[i];
+        switch (token.kind) {
+        case TokenKind::Bracket: {
+            QStringView name = token.text.mid(1);
+            if (name.endsWith(QLatin1Char(']')))
+                name.chop(1);
+            out += QLatin1Char('"');
+            out += name.toString().replace(QLatin1String("\""), QLatin1String("\"\""));
+            out += QLatin1Char('"');
+            break;
+        }
+        case TokenKind::Quoted:
+            out += QLatin1Char('\'');
+            out += unquote(token.text, QLatin1Char('"'))
+                       .replace(QLatin1String("'"), QLatin1String("''"));
+            out += QLatin1Char('\'');
+            break;
+        case TokenKind::Word: {
+            const qsizetype next = nextSolid(tokens, i);
+            if (isWord(token, QLatin1StringView("DISTINCTROW"))) {
+                out += QLatin1String("DISTINCT");
+            } else if (isWord(token, QLatin1StringView("ORDER")) && next < tokens.size() &&
+                       isWord(tokens[next], QLatin1StringView("BY"))) {
+                out += token.text;
+                orderByDepth = depth;
+            } else if (isWord(token, QLatin1StringView("LEFT")) && next < tokens.size() &&
+                       isPunct(tokens[next], '(')) {
+                if (orderByDepth == depth) {
+                    out += QLatin1String("jet_sortkey");
+                } else {
+                    out += QLatin1String("jet_left");
+                    collateAt.append(depth + 1);
+                }
+            } else {
+                if (orderByDepth == depth && (isWord(token, QLatin1StringView("LIMIT")) ||
+                                              isWord(token, QLatin1StringView("UNION"))))
+                    orderByDepth = -1;
+                out += token.text;
+            }
+            break;
+        }
+        case TokenKind::Punct:
+            if (isPunct(token, '(')) {
+                ++depth;
+            } else if (isPunct(token, ')')) {
+                out += token.text;
+                if (!collateAt.isEmpty() && collateAt.last() == depth) {
+                    collateAt.removeLast();
+                    out += QLatin1String(" COLLATE CS");
+                }
+                if (orderByDepth == depth)
+                    orderByDepth = -1;
+                --depth;
+                break;
+            }
+            out += token.text;
+            break;
+        default:
+            out += token.text;
+        }
+    }
+    return out;
+}
+
+QString buildRecordsetSql(const QString& defaultSql, const QString& filter, const QString& sort) {
+    QString sql = defaultSql.trimmed();
+    const QList<Token> tokens = tokenize(sql);
+    if (tokens.size() == 1 &&
+        (tokens[0].kind == TokenKind::Bracket || tokens[0].kind == TokenKind::Word))
+        sql = QStringLiteral("SELECT * FROM ") + sql;
+
+    const QString condition = filter.trimmed();
+    const QString order = sort.trimmed();
+    if (!condition.isEmpty() || !order.isEmpty()) {
+        const TopLevelClauses clauses = findTopLevelClauses(sql);
+        if (clauses.compoundOrOrdered) {
+            sql = QStringLiteral("SELECT * FROM (") + sql + QLatin1Char(')');
+            if (!condition.isEmpty())
+                sql += QStringLiteral(" WHERE ") + condition;
+        } else if (!condition.isEmpty() && clauses.whereEnd >= 0) {
+            sql = sql.left(clauses.whereEnd) + QStringLiteral(" (") +
+                  sql.mid(clauses.whereEnd).trimmed() + QStringLiteral(") AND (") + condition +
+                  QLatin1Char(')');
+        } else if (!condition.isEmpty()) {
+            sql += QStringLiteral(" WHERE ") + condition;
+        }
+        if (!order.isEmpty())
+            sql += QStringLiteral(" ORDER BY ") + order;
+    }
+    return jetToSqlite(sql);
+}
