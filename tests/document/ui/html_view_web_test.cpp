@@ -282,3 +282,29 @@ TEST_F(HtmlViewTest, NothingIsLoadedFromTheNetwork) {
     settle(300);
     EXPECT_EQ(connections, 0);
 }
+
+TEST_F(HtmlViewTest, RendererThatDiesIsRestartedAFewTimesOnly) {
+    showDocument(1, QString());
+    ASSERT_TRUE(documentShown(1));
+    int terminations = 0;
+    int restored = 0;
+    QObject::connect(m_view->page(), &QWebEnginePage::renderProcessTerminated,
+                     [&] { ++terminations; });
+    QObject::connect(m_view, &QWebEngineView::loadFinished, [&](bool ok) {
+        if (ok && m_view->url().toString().endsWith(QStringLiteral("/D1.html")))
+            ++restored;
+    });
+    for (int crash = 1; crash <= 4; ++crash) {
+        m_view->load(QUrl(QStringLiteral("chrome://crash")));
+        ASSERT_TRUE(waitUntil([&] { return terminations >= crash; })) << crash;
+        if (crash <= 3) {
+            ASSERT_TRUE(waitUntil([&] { return restored >= crash; })) << crash;
+        }
+    }
+    settle(1500);
+    EXPECT_EQ(terminations, 4);
+    EXPECT_EQ(restored, 3);
+    // A new page given to the view gets its reloads again.
+    showDocument(2, QString());
+    ASSERT_TRUE(documentShown(2));
+}
