@@ -35,3 +35,15 @@ bool DeleteFolderContents(const QString& folder) {
     }
     return true;
 }
+
+bool CopyFileReplacing(const QString& source, const QString& target) {
+    QFile input(source);
+    if (!input.open(QIODevice::ReadOnly))
+        return false;
+    ClearReadOnly(target);
+    QFile::remove(target);
+    QFile output(target);
+    if (!output.open(QIODevice::WriteOnly))
+        return false;
+    return output.write(input.readAll()) == input.size();
+}

@@ -53,19 +53,18 @@ bool ProgramFolders::CheckFolders(bool bShellLaunch, const QString& programPath)
         return false;
     }
     GetWorkingFolder();
+    const QString imagesFolder = GetImagesFolder();
+    if (IsWorkingFolderUsable())
+        CopyMarkerImages(imagesFolder);
+    return true;
+}
+
+void ProgramFolders::CopyMarkerImages(const QString& imagesFolder) const {
     for (const char* name : g_arrMarkerImages) {
         const QString source = m_strHtmlFolder + QStringLiteral("/img/") + QLatin1String(name);
-        const QString imagesFolder = GetImagesFolder();
-        if (!IsWorkingFolderUsable())
-            continue;
-        const QString target = imagesFolder + QLatin1Char('/') + QLatin1String(name);
-        if (QFile::exists(source)) {
-            ClearReadOnly(target);
-            QFile::remove(target);
-            QFile::copy(source, target);
-        }
+        if (QFile::exists(source))
+            CopyFileReplacing(source, imagesFolder + QLatin1Char('/') + QLatin1String(name));
     }
-    return true;
 }
 
 QString ProgramFolders::ensureFolder(const QString& path) const {

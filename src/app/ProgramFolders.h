@@ -28,6 +28,9 @@ public:
     // this user's own. A symbolic link or another user's folder is never written to or emptied.
     bool IsWorkingFolderUsable() const;
 
+    // Copies the six marker pictures from Html/img over any older copies in `imagesFolder`.
+    void CopyMarkerImages(const QString& imagesFolder) const;
+
     // Sets the program folder without the checks (for the command-line tool).
     void SetProgramFolder(const QString& folder);
 

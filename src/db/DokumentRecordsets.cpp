@@ -54,7 +54,7 @@ void CrDokumentSekceView::DoFieldExchange() {
     FieldLong(m_dokument, "dokument");
     FieldLong(m_sekce, "sekce");
     FieldLong(m_poradi, "poradi");
-    FieldText(m_obsah, "obsah");
+    FieldDeferred("obsah");
     FieldText(m_norma, "norma");
     FieldText(m_jmeno, "jmeno");
     FieldDate(m_datumNovelizace, "datumNovelizace");

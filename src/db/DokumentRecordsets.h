@@ -83,7 +83,9 @@ public:
     int m_dokument = 0;
     int m_sekce = 0;
     int m_poradi = 0;
-    QString m_obsah;
+    // The section's HTML, read on request: a long document has many versions that a day does not
+    // show, and converting all their texts would cost most of the assembly time.
+    QString GetObsah() const { return GetFieldText(QStringLiteral("obsah")); }
     QString m_norma;
     QString m_jmeno;
     QDateTime m_datumNovelizace;

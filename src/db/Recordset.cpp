@@ -241,6 +241,10 @@ void Recordset::FieldByte(quint8& value, const char* column) {
         value = static_cast<quint8>(sqlite3_column_int(m_pStatement, index));
 }
 
+void Recordset::FieldDeferred(const char* column) {
+    boundColumn(column);
+}
+
 void Recordset::FieldText(QString& value, const char* column) {
     const int index = boundColumn(column);
     if (m_bCheckingBindings)
@@ -385,7 +389,7 @@ QDateTime parseStoredDate(const char* utf8, int length) {
         if (!time.isValid())
             return QDateTime();
     }
-    return QDateTime(date, time);
+    return storedDateTime(date, time);
 }
 
 QDateTime parseStoredDate(const QString& text) {
@@ -399,4 +403,14 @@ QString formatStoredDate(const QDateTime& date) {
     if (date.time() == QTime(0, 0))
         return date.date().toString(Qt::ISODate);
     return date.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QDateTime storedDateTime(const QDate& date, const QTime& time) {
+    // Stored dates carry no zone; keeping them as UTC-spec values spares a time-zone lookup on
+    // every construction and comparison.
+    return QDateTime(date, time, Qt::UTC);
+}
+
+QDateTime asStoredDateTime(const QDateTime& dateTime) {
+    return dateTime.isValid() ? storedDateTime(dateTime.date(), dateTime.time()) : QDateTime();
 }

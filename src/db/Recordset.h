@@ -70,6 +70,8 @@ protected:
     void FieldText(QString& value, const char* column);
     void FieldDate(QDateTime& value, const char* column);
     void FieldBinary(QByteArray& value, const char* column);
+    // A column that is checked at Open but read only on request (GetFieldText and the like).
+    void FieldDeferred(const char* column);
 
 private:
     void prepare();
@@ -109,4 +111,8 @@ private:
 // Date conversions between the stored ISO-8601 texts and QDateTime (invalid = null).
 QDateTime parseStoredDate(const QString& text);
 QDateTime parseStoredDate(const char* utf8, int length);
+// A stored date-time: the wall-clock date and time as the collection keeps them, without a zone.
+QDateTime storedDateTime(const QDate& date, const QTime& time = QTime(0, 0));
+// The same wall-clock value as a stored date-time, comparable with the recordsets' dates.
+QDateTime asStoredDateTime(const QDateTime& dateTime);
 QString formatStoredDate(const QDateTime& date);

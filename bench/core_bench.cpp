@@ -1,0 +1,133 @@
+// Reader operations against the plain SQLite work that reads the same rows, in one process.
+#include "BenchCollection.h"
+#include "db/DaoException.h"
+#include "db/DokumentRecordsets.h"
+#include "document/DocumentAssembler.h"
+#include "navigation/ListConditions.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <sqlite3.h>
+#include <string>
+
+namespace {
+struct Collection {
+    Collection() {
+        try {
+            database = openBenchCollection(folders);
+        } catch (const DaoException&) {
+            database.reset();
+        }
+    }
+    ProgramFolders folders;
+    std::unique_ptr<Database> database;
+};
+
+Collection& collection() {
+    static Collection shared;
+    return shared;
+}
+
+int largestDocument(Database& database) {
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(database.handle(),
+                       "SELECT dokument FROM dokumentSekce GROUP BY dokument "
+                       "ORDER BY count(*) DESC LIMIT 1",
+                       -1, &stmt, nullptr);
+    const int id = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : 0;
+    sqlite3_finalize(stmt);
+    return id;
+}
+
+void BM_ContentsList(benchmark::State& state) {
+    Collection& c = collection();
+    if (!c.database)
+        return state.SkipWithError("no generated collection");
+    for (auto _ : state) {
+        CrDokument set(*c.database);
+        set.m_strFilter = baseConditionForTemplate(131);
+        set.m_strSort = set.m_strDefaultSort;
+        set.Open();
+        long rows = 0;
+        for (; !set.IsEOF(); set.MoveNext()) {
+            benchmark::DoNotOptimize(set.m_jmeno);
+            ++rows;
+        }
+        state.counters["rows"] = static_cast<double>(rows);
+    }
+}
+
+void plainQuery(benchmark::State& state, const char* sql) {
+    Collection& c = collection();
+    if (!c.database)
+        return state.SkipWithError("no generated collection");
+    for (auto _ : state) {
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(c.database->handle(), sql, -1, &stmt, nullptr);
+        long rows = 0;
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            for (int i = 0; i < sqlite3_column_count(stmt); ++i)
+                benchmark::DoNotOptimize(sqlite3_column_text(stmt, i));
+            ++rows;
+        }
+        sqlite3_finalize(stmt);
+        state.counters["rows"] = static_cast<double>(rows);
+    }
+}
+
+void BM_PlainContentsQuery(benchmark::State& state) {
+    plainQuery(state, "SELECT * FROM dokument WHERE pohled = 1 "
+                      "ORDER BY substr(jmeno, 1, 255) COLLATE BINARY, poradi, ID");
+}
+
+void BM_PlainContentsQueryByArea(benchmark::State& state) {
+    plainQuery(state, "SELECT * FROM dokument WHERE pohled = 1 AND ID IN "
+                      "(SELECT dokument FROM dokumentOblast WHERE oblast = 3) "
+                      "ORDER BY substr(jmeno, 1, 255) COLLATE BINARY, poradi, ID");
+}
+
+void BM_AssembleLargestDocument(benchmark::State& state) {
+    Collection& c = collection();
+    if (!c.database)
+        return state.SkipWithError("no generated collection");
+    const int id = largestDocument(*c.database);
+    QTemporaryDir out;
+    DocumentAssembler assembler(*c.database, c.folders, {});
+    assembler.SetOutputFolder(out.path());
+    for (auto _ : state)
+        assembler.ShowDocument(id, QStringLiteral("Největší dokument"), QString(), nullptr);
+}
+
+void BM_PlainReadAndWriteLargestDocument(benchmark::State& state) {
+    Collection& c = collection();
+    if (!c.database)
+        return state.SkipWithError("no generated collection");
+    const int id = largestDocument(*c.database);
+    QTemporaryDir out;
+    const QByteArray path = (out.path() + QStringLiteral("/plain.html")).toUtf8();
+    for (auto _ : state) {
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(c.database->handle(),
+                           "SELECT obsah FROM dokumentSekce WHERE dokument = ?1 "
+                           "ORDER BY poradi, datumNovelizace",
+                           -1, &stmt, nullptr);
+        sqlite3_bind_int(stmt, 1, id);
+        std::string text;
+        while (sqlite3_step(stmt) == SQLITE_ROW)
+            text.append(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)),
+                        static_cast<std::size_t>(sqlite3_column_bytes(stmt, 0)));
+        sqlite3_finalize(stmt);
+        std::FILE* file = std::fopen(path.constData(), "wb");
+        std::fwrite(text.data(), 1, text.size(), file);
+        std::fclose(file);
+    }
+}
+} // namespace
+
+BENCHMARK(BM_ContentsList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainContentsQuery)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainContentsQueryByArea)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AssembleLargestDocument)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainReadAndWriteLargestDocument)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

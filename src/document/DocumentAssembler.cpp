@@ -1,0 +1,324 @@
+#include "document/DocumentAssembler.h"
+
+#include "app/ProgramFolders.h"
+#include "app/ReportDaoError.h"
+#include "db/DaoException.h"
+#include "db/DokumentRecordsets.h"
+#include "document/HtmlFiles.h"
+#include "platform/Messages.h"
+
+#include <QDir>
+
+const char* const g_arrFixedLaws[12] = {"DP", "DPH",   "SID",   "DN",    "OBCH",  "OZ",
+                                        "ZU", "PRACE", "DEKAP", "DULOK", "SOCPO", "ZDRPO"};
+
+QString fixedLawDesignation(unsigned nCmd) {
+    if (nCmd >= 32798 && nCmd <= 32808)
+        return QString::fromLatin1(g_arrFixedLaws[nCmd - 32798]);
+    if (nCmd == 32829)
+        return QString::fromLatin1(g_arrFixedLaws[11]);
+    return QString();
+}
+
+namespace {
+constexpr int kSearchPage = 3;
+
+// A version belongs to the day from its datumNovelizace (inclusive) to its datumDo (exclusive);
+// a missing date leaves that side open.
+bool isValidOn(const QDateTime& from, const QDateTime& to, const QDateTime& day) {
+    return (!from.isValid() || from <= day) && (!to.isValid() || day < to);
+}
+} // namespace
+
+DocumentAssembler::DocumentAssembler(Database& database, const ProgramFolders& folders,
+                                     DocumentHooks hooks)
+    : m_database(database), m_folders(folders), m_hooks(std::move(hooks)) {}
+
+QString DocumentAssembler::QuoteSql(const QString& text) {
+    QString quoted = text;
+    return quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
+}
+
+void DocumentAssembler::SetOutputFolder(const QString& folder) {
+    m_strOutputFolder = folder.isEmpty() ? QString() : QDir(folder).absolutePath();
+}
+
+QString DocumentAssembler::workingFolder() const {
+    if (m_strOutputFolder.isEmpty())
+        return m_folders.GetWorkingFolder();
+    QDir().mkpath(m_strOutputFolder);
+    return m_strOutputFolder;
+}
+
+QString DocumentAssembler::imagesFolder() const {
+    if (m_strOutputFolder.isEmpty())
+        return m_folders.GetImagesFolder();
+    const QString images = m_strOutputFolder + QStringLiteral("/images");
+    QDir().mkpath(images);
+    return images;
+}
+
+bool DocumentAssembler::mayWrite() const {
+    // The output folder was chosen by the user of the command-line tool; the working folder must
+    // be our own private one.
+    return m_strOutputFolder.isEmpty() ? m_folders.IsWorkingFolderUsable()
+                                       : QFileInfo(m_strOutputFolder).isDir();
+}
+
+bool DocumentAssembler::OpenDocument(int id, const QString& anchor, const QDateTime* validOn) {
+    try {
+        CrDokument dokument(m_database);
+        dokument.m_strSort = dokument.m_strDefaultSort;
+        dokument.m_strFilter = QStringLiteral("(ID = %1)").arg(id);
+        dokument.Open();
+        if (dokument.GetRecordCount() == 0) {
+            dokument.Close();
+            return false;
+        }
+        dokument.MoveFirst();
+        const QString title = dokument.GetTitle();
+        dokument.Close();
+        showDocumentUnchecked(id, title, anchor, validOn);
+        return true;
+    } catch (const DaoException& e) {
+        ReportDaoError(0, e);
+        return false;
+    }
+}
+
+void DocumentAssembler::ShowDocument(int id, const QString& title, const QString& anchor,
+                                     const QDateTime* validOn) {
+    // List pages call this directly from their click handlers: a database failure is reported
+    // here rather than let loose into the event loop.
+    try {
+        showDocumentUnchecked(id, title, anchor, validOn);
+    } catch (const DaoException& e) {
+        ReportDaoError(0, e);
+    }
+}
+
+void DocumentAssembler::showDocumentUnchecked(int id, const QString& title, const QString& anchor,
+                                              const QDateTime* validOn) {
+    const QDateTime day = asStoredDateTime(validOn ? *validOn : QDateTime::currentDateTime());
+    WriteDocument(id, title, assembleText(id, day), anchor);
+}
+
+QString DocumentAssembler::assembleText(int id, const QDateTime& day) {
+    CrDokumentSekceView sections(m_database);
+    sections.m_strFilter = QStringLiteral("(dokument = %1)").arg(id);
+    sections.Open();
+    QString text;
+    while (!sections.IsEOF()) {
+        if (isValidOn(sections.m_datumNovelizace, sections.m_datumDo, day))
+            text += sections.GetObsah();
+        sections.MoveNext();
+    }
+    sections.Close();
+    return text;
+}
+
+void DocumentAssembler::OpenByDesignation(const QString& ozn) {
+    int target = 0;
+    QString anchor;
+    try {
+        CrDokument dokument(m_database);
+        dokument.m_strFilter = QStringLiteral("(ozn = '%1')").arg(QuoteSql(ozn));
+        dokument.m_strSort = QStringLiteral("[id]");
+        dokument.Open();
+        if (dokument.IsBOF() || dokument.IsEOF()) {
+            dokument.Close();
+            ShowMessage(61465);
+            return;
+        }
+        target = dokument.m_ID;
+        if (dokument.m_redirectId != 0) {
+            target = dokument.m_redirectId;
+            if (!dokument.m_redirectPar.isEmpty())
+                anchor = QLatin1Char('#') + dokument.m_redirectPar;
+        }
+        dokument.Close();
+    } catch (const DaoException& e) {
+        ReportDaoError(0, e);
+        return;
+    }
+    if (!OpenDocument(target, anchor, nullptr))
+        ShowMessage(61465);
+}
+
+void DocumentAssembler::OpenFixedLaw(unsigned nCmd) {
+    const QString ozn = fixedLawDesignation(nCmd);
+    // An unknown command would otherwise match every document without a designation.
+    if (ozn.isEmpty())
+        return;
+    try {
+        CrDokument dokument(m_database);
+        dokument.m_strFilter = QStringLiteral("(ozn LIKE '%1')").arg(ozn);
+        dokument.Open();
+        if (dokument.GetRecordCount() == 0) {
+            dokument.Close();
+            return;
+        }
+        dokument.MoveFirst();
+        const QString title = dokument.GetTitle();
+        const int id = dokument.m_ID;
+        dokument.Close();
+        showDocumentUnchecked(id, title, QString(), nullptr);
+    } catch (const DaoException& e) {
+        ReportDaoError(0, e);
+    }
+}
+
+void DocumentAssembler::WriteDocument(int id, const QString& title, const QString& text,
+                                      const QString& anchor) {
+    WriteDocumentPages(id, title, text, anchor, QStringLiteral("/Body0.html"));
+}
+
+void DocumentAssembler::ShowPrintVersion() {
+    // Before the first document there is nothing to print (and no document 0 to write).
+    if (m_nLastDocId == 0)
+        return;
+    WriteDocumentPages(m_nLastDocId, m_strLastTitle, m_strLastText, m_strLastAnchor,
+                       QStringLiteral("/Body0print.html"));
+}
+
+void DocumentAssembler::WriteDocumentPages(int id, const QString& title, const QString& text,
+                                           const QString& anchor, const QString& bodyTemplate) {
+    m_nLastDocId = id;
+    m_strLastTitle = title;
+    m_strLastText = text;
+    m_strLastAnchor = anchor;
+
+    const QString titlePath = WriteTitlePage(id, title);
+
+    QString bodyPath;
+    if (std::optional<QString> body = readTemplate(m_folders.GetHtmlFolder() + bodyTemplate)) {
+        body->replace(QStringLiteral("#TEXT#"), text);
+        bodyPath = workingFolder() + QStringLiteral("/B%1.html").arg(id);
+        if (mayWrite())
+            writeGeneratedFile(bodyPath, *body);
+    }
+
+    bool framesetWritten = false;
+    QString framesetPath;
+    if (std::optional<QString> frameset =
+            readTemplate(m_folders.GetHtmlFolder() + QStringLiteral("/doc0.html"))) {
+        frameset->replace(QStringLiteral("#TITLE#"), title);
+        frameset->replace(QStringLiteral("#FILE_TITLE#"), pathInAttribute(titlePath));
+        QString shownAnchor = anchor;
+        if (shownAnchor.isEmpty() && m_hooks.currentPage && m_hooks.currentPage() == kSearchPage)
+            shownAnchor = QStringLiteral("#prvniNalezeny");
+        frameset->replace(QStringLiteral("#FILE_BODY#"),
+                          pathInAttribute(bodyPath) + shownAnchor.toHtmlEscaped());
+        framesetPath = workingFolder() + QStringLiteral("/D%1.html").arg(id);
+        framesetWritten = mayWrite() && writeGeneratedFile(framesetPath, *frameset);
+    }
+
+    writePictures(id);
+
+    // Without a new frameset the view keeps the page it shows (never an older copy of D<id>).
+    if (framesetWritten && m_hooks.navigate)
+        m_hooks.navigate(framesetPath);
+}
+
+void DocumentAssembler::writePictures(int id) {
+    CrImages images(m_database);
+    images.m_strFilter = QStringLiteral("dokument = %1").arg(id);
+    images.Open();
+    while (!images.IsEOF()) {
+        // The extension comes from the database: it must not lead out of the images folder.
+        if (isSafeExtension(images.m_extension) && mayWrite()) {
+            const QString path =
+                imagesFolder() + QStringLiteral("/I%1.%2").arg(images.m_id).arg(images.m_extension);
+            writeGeneratedBytes(path, images.m_imageData);
+        }
+        images.MoveNext();
+    }
+    images.Close();
+}
+
+QString DocumentAssembler::WriteTitlePage(int id, const QString& title) {
+    std::optional<QString> page =
+        readTemplate(m_folders.GetHtmlFolder() + QStringLiteral("/Title0.html"));
+    if (!page)
+        return QString();
+    QString icon;
+    const QString notePicture = m_folders.GetHtmlFolder() + QStringLiteral("/img/note.jpg");
+    QString display;
+    QString noteText;
+    if (HasNote(GetDocumentName(id, display), noteText)) {
+        // The note is the user's free text: escaped, so that a quote cannot end the attribute.
+        icon = QStringLiteral("<A HREF=\"javascript:OnNote()\"><IMG SRC=\"%1\" BORDER=\"0\" "
+                              "ALIGN=\"LEFT\" ALT=\"%2\"></A>")
+                   .arg(pathInAttribute(notePicture), noteText.toHtmlEscaped());
+    }
+    page->replace(QStringLiteral("#ICON#"), icon);
+    page->replace(QStringLiteral("#TITLE#"), title);
+    const QString path = workingFolder() + QStringLiteral("/T%1.html").arg(id);
+    if (mayWrite())
+        writeGeneratedFile(path, *page);
+    return path;
+}
+
+void DocumentAssembler::RefreshTitlePage(int id, const QString& title) {
+    WriteTitlePage(id, title);
+    if (m_hooks.refresh)
+        m_hooks.refresh();
+}
+
+bool DocumentAssembler::HasNote(const QString& name, QString& text) {
+    text = m_hooks.noteText ? m_hooks.noteText(name) : QString();
+    return !text.isEmpty();
+}
+
+QString DocumentAssembler::GetDocumentName(int id, QString& display) {
+    try {
+        CrDokument dokument(m_database);
+        dokument.m_strSort = dokument.m_strDefaultSort;
+        dokument.m_strFilter = QStringLiteral("(ID = %1)").arg(id);
+        dokument.Open();
+        QString name;
+        if (!dokument.IsEOF()) {
+            display = dokument.GetDisplayName();
+            name = dokument.m_jmeno;
+        }
+        dokument.Close();
+        return name;
+    } catch (const DaoException& e) {
+        ReportDaoError(0, e);
+        return QString();
+    }
+}
+
+QString DocumentAssembler::GetDocumentDesignation(int id) {
+    try {
+        CrDokument dokument(m_database);
+        dokument.m_strSort = dokument.m_strDefaultSort;
+        dokument.m_strFilter = QStringLiteral("(ID = %1)").arg(id);
+        dokument.Open();
+        const QString ozn = dokument.IsEOF() ? QString() : dokument.m_ozn;
+        dokument.Close();
+        return ozn;
+    } catch (const DaoException& e) {
+        ReportDaoError(0, e);
+        return QString();
+    }
+}
+
+int DocumentAssembler::FindDocumentByName(const QString& pattern, QString& display) {
+    try {
+        CrDokument dokument(m_database);
+        dokument.m_strSort = dokument.m_strDefaultSort;
+        dokument.m_strFilter = QStringLiteral("(jmeno LIKE '%1')").arg(pattern);
+        dokument.Open();
+        int id = 0;
+        if (!dokument.IsEOF()) {
+            display = dokument.GetDisplayName();
+            id = dokument.m_ID;
+        }
+        dokument.Close();
+        return id;
+    } catch (const DaoException& e) {
+        ReportDaoError(0, e);
+        return 0;
+    }
+}

@@ -1,0 +1,36 @@
+#include "document/HtmlFiles.h"
+
+#include <QFile>
+#include <QUrl>
+
+std::optional<QString> readTemplate(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    const qsizetype zero = bytes.indexOf('\0');
+    if (zero >= 0)
+        bytes.truncate(zero);
+    return QString::fromUtf8(bytes);
+}
+
+bool writeGeneratedBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool written = file.write(bytes) == bytes.size();
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+bool writeGeneratedFile(const QString& path, const QString& text) {
+    return writeGeneratedBytes(path, text.toUtf8());
+}
+
+QString pathInAttribute(const QString& path) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(path, "/"));
+}
+
+bool isSafeExtension(const QString& extension) {
+    return !extension.contains(QLatin1Char('/')) && !extension.contains(QChar(u'\0'));
+}

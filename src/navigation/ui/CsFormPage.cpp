@@ -1,0 +1,160 @@
+#include "navigation/ui/CsFormPage.h"
+
+#include "app/ReportDaoError.h"
+#include "app/Strings.h"
+#include "db/DaoException.h"
+#include "db/DokumentRecordsets.h"
+#include "navigation/ListConditions.h"
+#include "navigation/ui/DialogBuilder.h"
+#include "navigation/ui/NavigationApp.h"
+#include "navigation/ui/TvFormView.h"
+#include "navigation/ui/WaitCursor.h"
+
+#include <QComboBox>
+#include <QResizeEvent>
+#include <QSignalBlocker>
+#include <QVector>
+
+namespace {
+// Fills a lookup combo: "Vše" with `allData` first, then the recordset's rows in its order.
+// A database error is reported and the rows added so far stay.
+void fillLookupCombo(QComboBox* combo, Recordset& recordset, const QString& column, int allData) {
+    const QSignalBlocker blocker(combo);
+    combo->clear();
+    combo->addItem(LoadResString(61456), allData);
+    try {
+        recordset.Open();
+        for (; !recordset.IsEOF(); recordset.MoveNext())
+            combo->addItem(recordset.GetFieldText(column),
+                           recordset.GetFieldInt(QStringLiteral("ID")));
+        recordset.Close();
+    } catch (const DaoException& e) {
+        ReportDaoError(0, e);
+    }
+    combo->setCurrentIndex(0);
+}
+
+// Moves the control's right edge to `right`, keeping its left, top and height.
+void stretchTo(QWidget* control, int right) {
+    if (!control)
+        return;
+    QRect r = control->geometry();
+    r.setRight(right - 1);
+    control->setGeometry(r);
+}
+// The combos, edits and group boxes that span the page's width, by template.
+QVector<int> spanningControls(int nTemplateId) {
+    switch (nTemplateId) {
+    case 131:
+        return {1023, 1003, 1046};
+    case 132:
+        return {1005};
+    case 134:
+        return {1023, 1003, 1028, 1046};
+    case 135:
+        return {1023, 1003, 1040, 1037};
+    default:
+        return {};
+    }
+}
+} // namespace
+
+CsFormPage::CsFormPage(int nTemplateId, CTvFormView& host, NavigationApp& app)
+    : QWidget(&host), m_nTemplateId(nTemplateId), m_pHost(&host), m_app(app) {}
+
+CsFormPage::~CsFormPage() = default;
+
+bool CsFormPage::Create(const QRect& rect) {
+    const bool created = buildDialog(this, m_nTemplateId).isValid();
+    setGeometry(rect);
+    if (created)
+        OnInitialUpdate();
+    ApplyLookColour();
+    return created;
+}
+
+void CsFormPage::OnInitialUpdate() {
+    InitBaseCondition();
+    InitControls();
+}
+
+QWidget* CsFormPage::GetDlgItem(int nId) const {
+    return dialogItem(this, nId);
+}
+
+void CsFormPage::FillOblastCombo() {
+    Database* database = m_app.database();
+    if (!m_cbOblast || !database)
+        return;
+    const WaitCursor wait;
+    CrOblasti oblasti(*database);
+    oblasti.m_strSort = QStringLiteral("left(oblast, 255)");
+    fillLookupCombo(m_cbOblast, oblasti, QStringLiteral("oblast"), 0);
+}
+
+void CsFormPage::FillTypCombo() {
+    Database* database = m_app.database();
+    if (!m_cbTyp || !database)
+        return;
+    const WaitCursor wait;
+    CrTypy typy(*database);
+    typy.m_strSort = QStringLiteral("left(Typ, 255)");
+    fillLookupCombo(m_cbTyp, typy, QStringLiteral("typ"), -1);
+}
+
+QString CsFormPage::GetFilterCondition() const {
+    const int oblast = m_cbOblast ? m_cbOblast->currentData().toInt() : 0;
+    const int typ = m_cbTyp ? m_cbTyp->currentData().toInt() : -1;
+    return filterCondition(oblast, typ);
+}
+
+QString CsFormPage::GetNovelizaceCondition() const {
+    return novelizaceCondition(m_nZobraz);
+}
+
+void CsFormPage::OnFilePrint() {
+    m_pHost->OnFilePrint();
+}
+
+void CsFormPage::ShowCounter() {
+    m_app.SetStatusText(GetCounterText());
+}
+
+void CsFormPage::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    OnSize(event->size().width(), event->size().height());
+}
+
+void CsFormPage::OnSize(int cx, int cy) {
+    const int right = cx - 5;
+    QWidget* main = GetDlgItem(m_nTemplateId == 132 ? 1006 : 1038);
+    if (main) {
+        QRect r = main->geometry();
+        r.setRight(right - 1);
+        r.setBottom(cy - 3 - 1);
+        main->setGeometry(r);
+    }
+    for (int id : spanningControls(m_nTemplateId))
+        stretchTo(GetDlgItem(id), right);
+    if (m_nTemplateId == 134) {
+        if (QWidget* button = GetDlgItem(1010)) {
+            button->move(right - button->width(), button->y());
+            stretchTo(GetDlgItem(1027), button->x() - 5);
+        } else {
+            stretchTo(GetDlgItem(1027), right);
+        }
+    }
+}
+
+void CsFormPage::ApplyLookColour() {
+    if (m_app.lookColourOn()) {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, m_app.lookColour());
+        setPalette(palette);
+        setAutoFillBackground(true);
+    } else {
+        setPalette(QPalette());
+        setAttribute(Qt::WA_SetPalette, false);
+        setAutoFillBackground(false);
+    }
+}

@@ -1,0 +1,132 @@
+#include "navigation/ui/CsListFormPage.h"
+
+#include "app/CommandLineInfo.h"
+#include "app/ReportDaoError.h"
+#include "app/Strings.h"
+#include "db/DaoException.h"
+#include "db/DokumentRecordsets.h"
+#include "navigation/DocumentListModel.h"
+#include "navigation/ListConditions.h"
+#include "navigation/ui/NavigationApp.h"
+#include "navigation/ui/TvFormView.h"
+#include "navigation/ui/WaitCursor.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QTreeView>
+
+void CsListFormPage::InitBaseCondition() {
+    m_strBaseCondition = baseConditionForTemplate(m_nTemplateId);
+}
+
+void CsListFormPage::InitControls() {
+    m_list = qobject_cast<QTreeView*>(GetDlgItem(1038));
+    if (!m_list)
+        return;
+    m_pModel = new DocumentListModel(this);
+    m_pModel->setHeaderText(LoadResString(61459));
+    m_list->setModel(m_pModel);
+    m_list->setColumnWidth(0, m_list->width() - 21);
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected) { OnSelectionChanged(selected); });
+    // A click on the row that is already selected opens it again (the user came back to it
+    // after following links).
+    m_list->viewport()->installEventFilter(this);
+    connect(m_list, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
+        if (!m_bSelectedByPress && index.isValid())
+            OpenRow(index.row());
+    });
+    // After a start through the tavlin: protocol the first list page leaves its list empty;
+    // the main window fills it once the link has been served.
+    if (g_bSkipContentsFill) {
+        g_bSkipContentsFill = 0;
+        return;
+    }
+    FillList(QString());
+}
+
+int CsListFormPage::GetRowCount() const {
+    return m_pModel ? m_pModel->rowCount() : 0;
+}
+
+QString CsListFormPage::GetCounterText() const {
+    return QStringLiteral("(%1/%2)").arg(m_nPosition).arg(GetRowCount());
+}
+
+void CsListFormPage::OnSize(int cx, int cy) {
+    CsFormPage::OnSize(cx, cy);
+    if (m_list)
+        m_list->setColumnWidth(0, m_list->width() - 21);
+}
+
+void CsListFormPage::FillList(const QString& strFilter) {
+    if (!m_list)
+        return;
+    m_strListFilter = strFilter.isEmpty() ? m_strBaseCondition : strFilter;
+    if (Database* database = m_app.database()) {
+        const WaitCursor wait;
+        QVector<int> ids;
+        QStringList names;
+        try {
+            CrDokument dokument(*database);
+            dokument.m_strSort = dokument.m_strDefaultSort;
+            dokument.m_strFilter = m_strListFilter;
+            dokument.Open();
+            for (; !dokument.IsEOF(); dokument.MoveNext()) {
+                ids << dokument.m_ID;
+                names << dokument.m_jmeno;
+            }
+            dokument.Close();
+            // One model reset for the whole list, however long.
+            m_pModel->setRows(std::move(ids), std::move(names));
+        } catch (const DaoException& e) {
+            // A failed fill keeps the rows listed before it.
+            ReportDaoError(0, e);
+        }
+    }
+    m_nPosition = 0;
+    ShowCounter();
+}
+
+bool CsListFormPage::eventFilter(QObject* watched, QEvent* event) {
+    if (m_list && watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_bSelectedByPress = false;
+    return CsFormPage::eventFilter(watched, event);
+}
+
+void CsListFormPage::OnSelectionChanged(const QItemSelection& selected) {
+    m_bSelectedByPress = true;
+    if (selected.isEmpty() || selected.indexes().isEmpty())
+        return;
+    OpenRow(selected.indexes().first().row());
+}
+
+void CsListFormPage::OpenRow(int nRow) {
+    if (!m_pModel || nRow < 0 || nRow >= m_pModel->rowCount())
+        return;
+    const int id = m_pModel->idAt(nRow);
+    QString title = m_pModel->nameAt(nRow);
+    bool bFound = true;
+    if (Database* database = m_app.database()) {
+        const WaitCursor wait;
+        try {
+            CrDokument dokument(*database);
+            dokument.m_strFilter = QStringLiteral("ID = %1").arg(id);
+            dokument.Open();
+            if (!dokument.IsEOF()) {
+                const QString display = dokument.GetDisplayName();
+                if (!display.isEmpty())
+                    title = display;
+            }
+            dokument.Close();
+        } catch (const DaoException& e) {
+            ReportDaoError(0, e);
+            bFound = false;
+        }
+    }
+    if (bFound)
+        m_pHost->ShowDocument(id, title, QString(), nullptr);
+    m_nPosition = nRow + 1;
+    ShowCounter();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "navigation/ui/CsFormPage.h"
+
+class DocumentListModel;
+class QItemSelection;
+class QTreeView;
+
+// A page with one list of documents from the dokument table; choosing a row opens the document.
+// Used as it is for "Smlouvy" and "Judikáty", and the base of the contents and favourites pages.
+class CsListFormPage : public CsFormPage {
+    Q_OBJECT
+public:
+    using CsFormPage::CsFormPage;
+
+    void InitControls() override;
+    void InitBaseCondition() override;
+    QString GetCounterText() const override;
+    void OnSize(int cx, int cy) override;
+
+    // Lists the documents that match `strFilter`, or the page's base condition when it is empty,
+    // by name; resets the counter.
+    virtual void FillList(const QString& strFilter);
+    // Opens the document of this row and makes it the counter's position.
+    void OpenRow(int nRow);
+
+    int GetRowCount() const;
+
+    QTreeView* m_list = nullptr;
+    // The condition of the last fill (the base condition for an empty filter).
+    QString m_strListFilter;
+    DocumentListModel* m_pModel = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void OnSelectionChanged(const QItemSelection& selected);
+
+    // Whether the selection changed during the current mouse press (that already opened the row).
+    bool m_bSelectedByPress = false;
+};

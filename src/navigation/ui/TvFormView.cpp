@@ -1,0 +1,160 @@
+#include "navigation/ui/TvFormView.h"
+
+#include "app/Registry.h"
+#include "app/Strings.h"
+#include "document/DocumentAssembler.h"
+#include "navigation/ui/CsFormPage.h"
+#include "navigation/ui/CsListFormPage.h"
+#include "navigation/ui/CsObsahPage.h"
+#include "navigation/ui/DialogBuilder.h"
+#include "navigation/ui/NavigationApp.h"
+
+#include <QLabel>
+#include <QResizeEvent>
+#include <QSplitter>
+#include <QTabBar>
+#include <algorithm>
+#include <numeric>
+
+namespace {
+constexpr int kTabId = 1000;
+constexpr int kPageFrameId = 1025;
+} // namespace
+
+CTvFormView::CTvFormView(CTavlinApp& app, QWidget* parent)
+    : QWidget(parent), m_pOwnApp(std::make_unique<TavlinAppNavigation>(app)), m_app(*m_pOwnApp) {
+    OnInitialUpdate();
+}
+
+CTvFormView::CTvFormView(NavigationApp& app, QWidget* parent) : QWidget(parent), m_app(app) {
+    OnInitialUpdate();
+}
+
+CTvFormView::~CTvFormView() = default;
+
+void CTvFormView::OnInitialUpdate() {
+    m_nPaneWidth = std::max(
+        kMinPaneWidth, GetProfileInt(QStringLiteral("Settings"), QStringLiteral("Width"), 434));
+    setMinimumWidth(kMinPaneWidth);
+    buildDialog(this, 130);
+    m_wndTab = qobject_cast<QTabBar*>(dialogItem(this, kTabId));
+    m_pPageFrame = qobject_cast<QLabel*>(dialogItem(this, kPageFrameId));
+    m_arrPages.clear();
+    if (!m_wndTab)
+        return;
+    for (int i = 0; i <= 5; ++i)
+        AddPage(131 + i, LoadResString(61446 + i));
+    AddPage(152, LoadResString(61487));
+    m_nCurPage = 0;
+    m_wndTab->setCurrentIndex(0);
+    m_arrPages[0]->show();
+    connect(m_wndTab, &QTabBar::currentChanged, this, [this](int n) { OnTabChange(n); });
+    ApplyLookColour();
+    // Every list page announced its own counter while filling; the shown page's is the one.
+    m_app.SetStatusText(GetCurrentCounterText());
+}
+
+CsFormPage* CTvFormView::CreatePage(int nTemplate) {
+    switch (nTemplate) {
+    case 131:
+        return new CsObsahPage(*this, m_app);
+    case 133:
+    case 136:
+        return new CsListFormPage(nTemplate, *this, m_app);
+    case 134:
+        // The search page.
+        return new CsFormPage(nTemplate, *this, m_app);
+    default:
+        // Register, index and favourites: their controls, no behaviour yet.
+        return new CsFormPage(nTemplate, *this, m_app);
+    }
+}
+
+void CTvFormView::AddPage(int nTemplate, const QString& caption) {
+    const QRect rect = m_pPageFrame ? m_pPageFrame->geometry() : QRect();
+    CsFormPage* page = CreatePage(nTemplate);
+    page->Create(rect);
+    page->hide();
+    m_arrPages.append(page);
+    m_wndTab->insertTab(GetPageCount() - 1, caption);
+}
+
+CsFormPage* CTvFormView::GetPage(int i) const {
+    return i >= 0 && i < GetPageCount() ? m_arrPages.at(i) : nullptr;
+}
+
+QString CTvFormView::GetCurrentCounterText() const {
+    const CsFormPage* page = GetCurrentPage();
+    return page ? page->GetCounterText() : QString();
+}
+
+void CTvFormView::OnTabChange(int n) {
+    if (!m_wndTab || n == m_nCurPage || !GetPage(n))
+        return;
+    if (CsFormPage* old = GetCurrentPage())
+        old->hide();
+    m_arrPages[n]->show();
+    m_nCurPage = n;
+    m_app.SetStatusText(GetCurrentCounterText());
+}
+
+void CTvFormView::OnFilePrint() {
+    if (m_print)
+        m_print();
+}
+
+void CTvFormView::ApplyLookColour() {
+    if (m_app.lookColourOn()) {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, m_app.lookColour());
+        setPalette(palette);
+        setAutoFillBackground(true);
+    } else {
+        setPalette(QPalette());
+        setAttribute(Qt::WA_SetPalette, false);
+        setAutoFillBackground(false);
+    }
+    for (CsFormPage* page : m_arrPages)
+        page->ApplyLookColour();
+}
+
+void CTvFormView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    OnSize(event->size().width(), event->size().height());
+}
+
+void CTvFormView::OnSize(int cx, int cy) {
+    // Inside the main window's splitter the pane never stays narrower than its minimum; a
+    // collapsed pane gets its last width back.
+    if (auto* splitter = qobject_cast<QSplitter*>(parentWidget())) {
+        const int min = minimumWidth();
+        if (cx < min) {
+            cx = cx == 0 && cy == 0 ? m_nPaneWidth : min;
+            QList<int> sizes = splitter->sizes();
+            const int index = splitter->indexOf(this);
+            const int total = std::accumulate(sizes.begin(), sizes.end(), 0);
+            if (index >= 0 && sizes.size() > 1) {
+                const int other = index == 0 ? 1 : index - 1;
+                sizes[index] = cx;
+                sizes[other] = std::max(0, total - cx);
+                splitter->setSizes(sizes);
+            }
+        }
+        if (min > 0)
+            m_nPaneWidth = cx;
+    }
+    QRect rect;
+    if (m_wndTab) {
+        m_wndTab->setGeometry(0, 10, cx - 1, m_wndTab->sizeHint().height());
+        rect = QRect(0, 10, cx - 1, cy - 11);
+    }
+    if (m_pPageFrame) {
+        // The pages stand below the tabs, inside the tab control's frame.
+        const int top = std::max(25, m_wndTab ? m_wndTab->height() + 2 : 0);
+        rect.adjust(2, top, -5, -5);
+        m_pPageFrame->setGeometry(rect);
+    }
+    for (CsFormPage* page : m_arrPages)
+        page->setGeometry(rect);
+    update();
+}

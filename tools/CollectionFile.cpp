@@ -1,0 +1,42 @@
+#include "tools/CollectionFile.h"
+
+#include "db/CollectionPassword.h"
+#include "db/DaoException.h"
+#include "db/Database.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace {
+void removeBuildFiles(const QString& path) {
+    QFile::remove(path);
+    QFile::remove(path + QStringLiteral("-journal"));
+}
+} // namespace
+
+void buildCollectionFile(const QString& target, const std::function<void(Database&)>& fill) {
+    const QFileInfo info(target);
+    if (!QDir().mkpath(info.absolutePath()))
+        throw DaoException(QStringLiteral("cannot create the folder %1").arg(info.absolutePath()));
+    const QString temporary = QStringLiteral("%1/.%2.%3.tmp")
+                                  .arg(info.absolutePath(), info.fileName())
+                                  .arg(QCoreApplication::applicationPid());
+    removeBuildFiles(temporary);
+    try {
+        std::unique_ptr<Database> database = Database::create(temporary, collectionPassword());
+        fill(*database);
+        database.reset();
+    } catch (...) {
+        removeBuildFiles(temporary);
+        throw;
+    }
+    // rename() replaces an existing collection in one step.
+    if (std::rename(QFile::encodeName(temporary).constData(),
+                    QFile::encodeName(info.absoluteFilePath()).constData()) != 0) {
+        removeBuildFiles(temporary);
+        throw DaoException(QStringLiteral("cannot replace %1").arg(info.absoluteFilePath()));
+    }
+}

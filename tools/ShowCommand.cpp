@@ -1,0 +1,116 @@
+#include "app/ProgramFolders.h"
+#include "db/CollectionPassword.h"
+#include "db/Database.h"
+#include "document/DocumentAssembler.h"
+#include "document/LinkProtocol.h"
+#include "platform/Messages.h"
+#include "tools/CliCommand.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace {
+int parseNumber(const CliArgs& args, const QString& option) {
+    bool ok = false;
+    const int value = args.value(option)->toInt(&ok);
+    if (!ok)
+        throw CliError{QStringLiteral("%1 needs a number").arg(option)};
+    return value;
+}
+
+int showDocument(const CliArgs& args) {
+    const QString id = QStringLiteral("--id");
+    const QString ozn = QStringLiteral("--ozn");
+    const QString fixed = QStringLiteral("--fixed");
+    const QString date = QStringLiteral("--date");
+    const QString anchor = QStringLiteral("--anchor");
+    const QString out = QStringLiteral("--out");
+    if (const QStringList unknown = args.unknownOptions({id, ozn, fixed, date, anchor, out});
+        !unknown.isEmpty())
+        throw CliError{QStringLiteral("unknown option %1").arg(unknown.first())};
+    if (int(args.has(id)) + int(args.has(ozn)) + int(args.has(fixed)) != 1)
+        throw CliError{QStringLiteral("give one of --id, --ozn and --fixed")};
+    if (!args.has(id) && (args.has(date) || args.has(anchor)))
+        throw CliError{QStringLiteral("--date and --anchor go with --id only")};
+
+    std::optional<QDateTime> validOn;
+    if (args.has(date)) {
+        const QDate day = QDate::fromString(*args.value(date), Qt::ISODate);
+        if (!day.isValid())
+            throw CliError{QStringLiteral("--date needs YYYY-MM-DD")};
+        validOn = day.startOfDay();
+    }
+
+    const ProgramFolders folders = args.folders();
+    std::unique_ptr<Database> database = Database::open(
+        folders.GetDataFolder() + QStringLiteral("/TavlinDemo.db"), collectionPassword());
+    QString shown;
+    DocumentHooks hooks;
+    hooks.navigate = [&shown](const QString& path) { shown = path; };
+    DocumentAssembler assembler(*database, folders, hooks);
+    QString imagesFolder;
+    if (const std::optional<QString> dir = args.value(out)) {
+        if (!QDir().mkpath(*dir + QStringLiteral("/images")))
+            throw CliError{QStringLiteral("cannot create %1").arg(*dir)};
+        assembler.SetOutputFolder(*dir);
+        imagesFolder = QDir(*dir).absolutePath() + QStringLiteral("/images");
+    } else {
+        folders.GetWorkingFolder();
+        imagesFolder = folders.GetImagesFolder();
+        if (!folders.IsWorkingFolderUsable())
+            return 1;
+    }
+    folders.CopyMarkerImages(imagesFolder);
+
+    if (args.has(id)) {
+        // As a document link does: a missing document is reported by the caller.
+        if (!assembler.OpenDocument(parseNumber(args, id), args.value(anchor).value_or(QString()),
+                                    validOn ? &*validOn : nullptr))
+            ShowMessage(61465);
+    } else if (args.has(ozn)) {
+        assembler.OpenByDesignation(*args.value(ozn));
+    } else {
+        const int command = parseNumber(args, fixed);
+        assembler.OpenFixedLaw(static_cast<unsigned>(command));
+        if (shown.isEmpty())
+            cliPrintError(QStringLiteral("tavlin-cli show: no document for command %1 (%2)")
+                              .arg(command)
+                              .arg(fixedLawDesignation(static_cast<unsigned>(command))));
+    }
+    if (shown.isEmpty())
+        return 1;
+    cliPrint(shown);
+    return 0;
+}
+
+QString jsonString(const QString& text) {
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+
+int decideLinkCommand(const CliArgs& args) {
+    if (const QStringList unknown = args.unknownOptions({}); !unknown.isEmpty())
+        throw CliError{QStringLiteral("unknown option %1").arg(unknown.first())};
+    if (args.positional().size() != 1)
+        throw CliError{QStringLiteral("give one URL")};
+    const LinkDecision decision = decideLink(args.positional().first());
+    const auto flag = [](bool value) {
+        return value ? QStringLiteral("true") : QStringLiteral("false");
+    };
+    cliPrint(QStringLiteral("{\"intercept\": %1, \"note\": %2, \"id\": %3, \"anchor\": %4, "
+                            "\"date\": %5}")
+                 .arg(flag(decision.intercept), flag(decision.note), QString::number(decision.id),
+                      jsonString(decision.anchor),
+                      decision.date ? jsonString(decision.date->toString(Qt::ISODate))
+                                    : QStringLiteral("null")));
+    return 0;
+}
+
+const CliRegistration showRegistration(
+    "show",
+    "show (--id N | --ozn TEXT | --fixed CMD) [--date YYYY-MM-DD] [--anchor '#a'] [--out DIR]",
+    showDocument);
+const CliRegistration linkRegistration("link", "link URL", decideLinkCommand);
+} // namespace
