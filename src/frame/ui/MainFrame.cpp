@@ -8,6 +8,7 @@
 #include "frame/StatusText.h"
 #include "frame/ui/CommandBars.h"
 #include "frame/ui/SplitterWnd.h"
+#include "navigation/ui/TvFormView.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -43,15 +44,17 @@ CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::OnCreateClient() {
     m_wndSplitter = new CsSplitterWnd(this);
-    // The navigation pane keeps its width from run to run; it is never narrower than 390.
-    m_nPaneWidth = std::max(GetProfileInt(QStringLiteral("Settings"), QStringLiteral("Width"), 434),
-                            kMinPaneWidth);
-    m_pNavView = new QWidget(m_wndSplitter);
-    m_pNavView->setObjectName(QStringLiteral("navView"));
-    m_pNavView->setMinimumWidth(kMinPaneWidth);
+    m_pNavView = new CTvFormView(m_app, m_wndSplitter);
     m_pHtmlView = new CTvHtmlView(m_wndSplitter);
     m_pHtmlView->SetHtmlFolder(m_app.folders().GetHtmlFolder());
     m_pHtmlView->setMinimumSize(100, 200);
+    // Cross-link the panes: assembled documents go to the document view, its links come back to
+    // the navigation view's document operations.
+    m_pNavView->setDocumentTarget([this](const QString& path) { m_pHtmlView->Navigate2(path); },
+                                  [this] { m_pHtmlView->reload(); }, {});
+    m_pHtmlView->SetDocumentOpener([this](int id, const QString& anchor, const QDateTime* validOn) {
+        return m_pNavView->OpenDocument(id, anchor, validOn);
+    });
     connect(m_pHtmlView, &CTvHtmlView::commandStateChanged, this,
             [this](bool bBack, bool bForward) {
                 m_bCanGoBack = bBack;
@@ -63,7 +66,7 @@ void CMainFrame::OnCreateClient() {
     m_wndSplitter->addWidget(m_pHtmlView);
     m_wndSplitter->setStretchFactor(0, 0);
     m_wndSplitter->setStretchFactor(1, 1);
-    m_wndSplitter->setSizes({m_nPaneWidth, 650});
+    m_wndSplitter->setSizes({m_pNavView->m_nPaneWidth, 650});
     setCentralWidget(m_wndSplitter);
     m_pHtmlView->setFocus();
 }
@@ -94,7 +97,7 @@ void CMainFrame::OnCreate() {
     addToolBar(Qt::TopToolBarArea, m_wndSearchBar);
     addToolBar(Qt::TopToolBarArea, m_wndToolBar);
 
-    m_pMessagePane = new QLabel(LoadResString(kIdleMessageId), this);
+    m_pMessagePane = new QLabel(GetIdleMessage(), this);
     m_pMessagePane->setObjectName(QStringLiteral("messagePane"));
     statusBar()->addWidget(m_pMessagePane, 1);
     for (int i = 0; i < 3; ++i) {
@@ -135,7 +138,7 @@ void CMainFrame::OnSetMessageString(unsigned nId) {
 }
 
 QString CMainFrame::GetIdleMessage() const {
-    return LoadResString(kIdleMessageId);
+    return m_pNavView ? m_pNavView->GetCurrentCounterText() : LoadResString(kIdleMessageId);
 }
 
 void CMainFrame::ShowFavouritesAndStart() {
@@ -148,7 +151,7 @@ void CMainFrame::ApplyLookColours() {
     if (m_app.m_bLookColour)
         m_app.m_crLook = QColor::fromRgb(*look.paneRgb);
     m_wndSplitter->SetLookColour(m_app.m_bLookColour ? m_app.m_crLook : QColor());
-    m_pNavView->update();
+    m_pNavView->ApplyLookColour();
 }
 
 bool CMainFrame::event(QEvent* event) {
@@ -218,7 +221,7 @@ void CMainFrame::UpdateIndicators(Qt::KeyboardModifiers, quint32 nativeModifiers
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    m_nPaneWidth = m_pNavView->width();
-    WriteProfileInt(QStringLiteral("Settings"), QStringLiteral("Width"), m_nPaneWidth);
+    m_pNavView->m_nPaneWidth = m_pNavView->width();
+    WriteProfileInt(QStringLiteral("Settings"), QStringLiteral("Width"), m_pNavView->m_nPaneWidth);
     QMainWindow::closeEvent(event);
 }

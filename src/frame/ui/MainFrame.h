@@ -7,6 +7,7 @@
 
 class CCommandActions;
 class CTavlinApp;
+class CTvFormView;
 class CTvHtmlView;
 class CsSplitterWnd;
 class QComboBox;
@@ -46,8 +47,6 @@ public:
         ID_PREV_PANE = 57681,
         ID_APPLY_LOOK = 29999,
     };
-    static constexpr int kMinPaneWidth = 390;
-
     CMainFrame(CTavlinApp& app, bool bShellLaunch);
     ~CMainFrame() override;
 
@@ -70,7 +69,7 @@ public:
     // The find-in-text box of the "Hledat" toolbar.
     QComboBox* GetSearchCombo() const { return m_pSearchCombo; }
     CTvHtmlView* GetHtmlView() const { return m_pHtmlView; }
-    QWidget* GetNavPane() const { return m_pNavView; }
+    CTvFormView* GetNavView() const { return m_pNavView; }
     CsSplitterWnd* GetSplitter() const { return m_wndSplitter; }
     QToolBar* GetToolBar() const { return m_wndToolBar; }
     QToolBar* GetSearchBar() const { return m_wndSearchBar; }
@@ -98,7 +97,7 @@ private:
     CTavlinApp& m_app;
     CCommandActions* m_pCommands = nullptr;
     std::vector<MenuTemplate> m_menus;
-    QWidget* m_pNavView = nullptr;
+    CTvFormView* m_pNavView = nullptr;
     CTvHtmlView* m_pHtmlView = nullptr;
     CsSplitterWnd* m_wndSplitter = nullptr;
     QToolBar* m_wndToolBar = nullptr;
@@ -106,5 +105,4 @@ private:
     QComboBox* m_pSearchCombo = nullptr;
     QLabel* m_pMessagePane = nullptr;
     QLabel* m_pIndicators[3] = {};
-    int m_nPaneWidth = 434;
 };

@@ -3,6 +3,7 @@
 #include "frame/ui/CommandBars.h"
 #include "frame/ui/MainFrame.h"
 #include "frame/ui/SplitterWnd.h"
+#include "navigation/ui/TvFormView.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -36,8 +37,6 @@ bool CMainFrame::IsCommandEnabled(int id) const {
         std::end(kCommandsNotYetBuilt))
         return false;
     if (isUserToolbarCommand(id))
-        return false;
-    if (isFixedLawCommand(id))
         return false;
     switch (id) {
     case ID_GO_BACK:
@@ -97,6 +96,8 @@ void CMainFrame::OnCommand(int id) {
         ApplyLookColours();
         break;
     default:
+        if (isFixedLawCommand(id))
+            m_pNavView->OpenFixedLaw(static_cast<unsigned>(id));
         break;
     }
     UpdateCommandUI();

@@ -3,6 +3,7 @@
 #include "document/ui/TvHtmlView.h"
 #include "frame/ui/CommandBars.h"
 #include "frame/ui/MainFrame.h"
+#include "navigation/ui/TvFormView.h"
 #include "support/RecordedMessages.h"
 #include "support/TestSupport.h"
 
@@ -186,12 +187,12 @@ TEST_F(HtmlViewTest, DocumentLinkOpensTheDocumentAtItsAnchorAndHistoryMoves) {
 
     // The browser's Forward key pressed while the navigation pane has the focus.
     QKeyEvent forward(QEvent::KeyPress, Qt::Key_Forward, Qt::NoModifier);
-    QApplication::sendEvent(m_frame->GetNavPane(), &forward);
+    QApplication::sendEvent(m_frame->GetNavView(), &forward);
     ASSERT_TRUE(documentShown(2));
     // The mouse's back button over the navigation pane.
     QMouseEvent back(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::BackButton,
                      Qt::BackButton, Qt::NoModifier);
-    QApplication::sendEvent(m_frame->GetNavPane(), &back);
+    QApplication::sendEvent(m_frame->GetNavView(), &back);
     ASSERT_TRUE(documentShown(1));
     EXPECT_EQ(m_opened.size(), 1u);
 }

@@ -6,6 +6,7 @@
 #include "frame/ui/CommandBars.h"
 #include "frame/ui/MainFrame.h"
 #include "frame/ui/SplitterWnd.h"
+#include "navigation/ui/TvFormView.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -84,7 +85,7 @@ TEST_F(MainFrameTest, MenuBarIsBuiltFromTheTableInOrder) {
 TEST_F(MainFrameTest, CommandsOfLaterWorkAreGreyedAndTheOthersWork) {
     for (int id : {57607, 32795, 32794, 32789, 32786, 32792, 32793, 32796, 32797, 32833, 57664})
         EXPECT_FALSE(command(id)->isEnabled()) << id;
-    for (int id : {57665, 32791, 32832})
+    for (int id : {57665, 32791, 32832, 32798, 32829})
         EXPECT_TRUE(command(id)->isEnabled()) << id;
     // No history yet: back and forward are greyed until the document view reports one.
     EXPECT_FALSE(command(32784)->isEnabled());
@@ -112,17 +113,21 @@ TEST_F(MainFrameTest, CommandsOfLaterWorkAreGreyedAndTheOthersWork) {
 }
 
 TEST_F(MainFrameTest, StatusBarShowsPromptsButNeverTexts) {
-    EXPECT_EQ(messagePane(), LoadResString(57345));
+    // The idle text is the counter of the navigation pane's shown page.
+    const QString idle = frame().GetNavView()->GetCurrentCounterText();
+    EXPECT_TRUE(idle.startsWith(QLatin1Char('('))) << idle;
+    EXPECT_EQ(frame().GetIdleMessage(), idle);
+    EXPECT_EQ(messagePane(), idle);
     command(57665)->hover();
     EXPECT_EQ(messagePane(), QStringLiteral("Ukončí aplikaci."));
     // A link's target arrives as a status text: the idle text stands in its place.
     QStatusTipEvent tip(QStringLiteral("javascript:sestavDoc('12')"));
     QApplication::sendEvent(&frame(), &tip);
-    EXPECT_EQ(messagePane(), LoadResString(57345));
+    EXPECT_EQ(messagePane(), idle);
     command(32798)->hover();
     EXPECT_EQ(messagePane(), QStringLiteral("Zobrazit Zákon o daních z příjmů."));
     frame().OnSetMessageString(30000);
-    EXPECT_EQ(messagePane(), LoadResString(57345));
+    EXPECT_EQ(messagePane(), idle);
 
     // Hovering a toolbar button shows its prompt as well.
     QWidget* back = frame().GetToolBar()->widgetForAction(command(32784));
@@ -156,22 +161,22 @@ TEST_F(MainFrameTest, ToolbarsStandInOneRowWithHledatOnTheLeft) {
 }
 
 TEST_F(MainFrameTest, NavigationPaneWidthComesFromTheSettingsAndIsStoredAtClose) {
-    EXPECT_EQ(frame().GetNavPane()->width(), 434);
+    EXPECT_EQ(frame().GetNavView()->width(), 434);
     m_frame.reset();
 
     ASSERT_TRUE(WriteProfileInt("Settings", "Width", 200));
-    EXPECT_EQ(frame().GetNavPane()->width(), 390);
+    EXPECT_EQ(frame().GetNavView()->width(), 390);
     // Dragging narrower than the minimum does not take.
     frame().GetSplitter()->setSizes({100, 900});
-    EXPECT_EQ(frame().GetNavPane()->width(), 390);
+    EXPECT_EQ(frame().GetNavView()->width(), 390);
     frame().GetSplitter()->setSizes({520, 500});
     QApplication::processEvents();
-    ASSERT_EQ(frame().GetNavPane()->width(), 520);
+    ASSERT_EQ(frame().GetNavView()->width(), 520);
     EXPECT_EQ(GetProfileInt("Settings", "Width", 0), 200);
     frame().close();
     EXPECT_EQ(GetProfileInt("Settings", "Width", 0), 520);
     m_frame.reset();
-    EXPECT_EQ(frame().GetNavPane()->width(), 520);
+    EXPECT_EQ(frame().GetNavView()->width(), 520);
 }
 
 TEST_F(MainFrameTest, LookColourPaintsTheSplitter) {
