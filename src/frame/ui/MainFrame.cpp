@@ -13,13 +13,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace {
 // X11 modifier masks of the caps and num locks, as key events carry them.
@@ -155,13 +158,22 @@ void CMainFrame::ApplyLookColours() {
 }
 
 bool CMainFrame::event(QEvent* event) {
-    // Status tips arrive as texts (a link's target, a widget's tip): the idle text stands for
-    // them. Command prompts come by id through the actions' hover.
+    // Status tips arrive as texts (a widget's tip, an item left): the idle text stands for them,
+    // unless the pointer still rests on a command, whose prompt stays.
     if (event->type() == QEvent::StatusTip) {
-        OnSetMessageString(0);
+        OnSetMessageString(static_cast<unsigned>(CommandUnderPointer()));
         return true;
     }
     return QMainWindow::event(event);
+}
+
+int CMainFrame::CommandUnderPointer() const {
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+        return menu->activeAction() ? menu->activeAction()->data().toInt() : 0;
+    if (auto* button = qobject_cast<QToolButton*>(QApplication::widgetAt(QCursor::pos())))
+        if (button->window() == this && button->defaultAction())
+            return button->defaultAction()->data().toInt();
+    return 0;
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {

@@ -89,6 +89,8 @@ private:
     QWidget* MakeToolbarWidget(const ToolbarEntry& entry);
     void AddAccelerators();
     bool IsCommandEnabled(int id) const;
+    // The command of the menu item or toolbar button under the mouse pointer, 0 for none.
+    int CommandUnderPointer() const;
     void OnNextPane(bool bForward);
     void OnNote();
     void UpdateIndicators(Qt::KeyboardModifiers modifiers, quint32 nativeModifiers);

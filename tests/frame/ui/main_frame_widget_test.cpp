@@ -129,6 +129,17 @@ TEST_F(MainFrameTest, StatusBarShowsPromptsButNeverTexts) {
     frame().OnSetMessageString(30000);
     EXPECT_EQ(messagePane(), idle);
 
+    // While a menu item is under the pointer, a status tip that follows its hover keeps the prompt;
+    // closing the menu brings the idle text back.
+    QMenu* favourites = frame().menuBar()->actions()[2]->menu();
+    favourites->popup(frame().mapToGlobal(QPoint(100, 30)));
+    favourites->setActiveAction(command(32799));
+    QStatusTipEvent left{QString()};
+    QApplication::sendEvent(frame().menuBar(), &left);
+    EXPECT_EQ(messagePane(), QStringLiteral("Zobrazit Zákon o dani z přidané hodnoty."));
+    favourites->hide();
+    EXPECT_EQ(messagePane(), idle);
+
     // Hovering a toolbar button shows its prompt as well.
     QWidget* back = frame().GetToolBar()->widgetForAction(command(32784));
     ASSERT_NE(back, nullptr);
