@@ -5,6 +5,8 @@
 #include <QTimer>
 
 int main(int argc, char** argv) {
+    // The web view shares its OpenGL contexts with the widgets.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     registerWebSchemes();
     CTavlinApp app(argc, argv);
     int result = 1;

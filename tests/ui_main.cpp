@@ -1,14 +1,24 @@
+#include "app/ui/TavlinApp.h"
 #include "app/ui/WebSchemes.h"
+#include "platform/Messages.h"
 
-#include <QApplication>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
-// Widget and web-view tests share one QApplication, created as the reader creates it.
+// Widget and web-view tests share one application object, created as the reader creates it;
+// messages go to the console unless a test records them.
 int main(int argc, char** argv) {
     QStandardPaths::setTestModeEnabled(true);
+    // The main window holds a web view: its renderer runs without a sandbox when tests run as
+    // root, and without a GPU.
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     registerWebSchemes();
-    QApplication app(argc, argv);
+    CTavlinApp app(argc, argv);
+    setMessagePresenter(nullptr);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

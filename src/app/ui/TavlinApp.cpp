@@ -9,6 +9,7 @@
 #include "db/DaoException.h"
 #include "frame/Looks.h"
 #include "frame/ui/MainFrame.h"
+#include "frame/ui/PictureWnd.h"
 
 #include <QPalette>
 #include <QStyle>
@@ -40,9 +41,20 @@ bool CTavlinApp::InitInstance() {
     ApplyLook();
     if (!OpenDatabase())
         return false;
+    // The picture stands while the window is built; a start through a link shows none.
+    std::unique_ptr<CsPictureWnd> pPicture;
+    if (!cmdInfo.m_bShellLaunch) {
+        pPicture = std::make_unique<CsPictureWnd>();
+        pPicture->show();
+        pPicture->repaint();
+        processEvents();
+    }
     m_pMainFrame = std::make_unique<CMainFrame>(*this, cmdInfo.m_bShellLaunch);
+    m_pMainFrame->ShowFavouritesAndStart();
+    m_pMainFrame->ApplyLookColours();
     m_pMainFrame->setWindowTitle(LoadResString(57344));
     m_pMainFrame->show();
+    pPicture.reset();
     return true;
 }
 

@@ -26,6 +26,8 @@ public:
     void CloseDatabase();
 
     const ProgramFolders& folders() const { return m_folders; }
+    // Takes a folder as the program folder without the start-up checks (tests, tools).
+    void SetProgramFolder(const QString& folder) { m_folders.SetProgramFolder(folder); }
     Database* database() const { return m_pDatabase.get(); }
     CMainFrame* mainFrame() const { return m_pMainFrame.get(); }
     void SetStatusText(const QString& text);

@@ -1,20 +1,239 @@
 #include "frame/ui/MainFrame.h"
 
+#include "app/Registry.h"
 #include "app/Strings.h"
 #include "app/ui/TavlinApp.h"
+#include "document/ui/TvHtmlView.h"
+#include "frame/Looks.h"
+#include "frame/StatusText.h"
+#include "frame/ui/CommandBars.h"
+#include "frame/ui/SplitterWnd.h"
+#include "navigation/ui/TvFormView.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCursor>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+// X11 modifier masks of the caps and num locks, as key events carry them.
+constexpr quint32 kLockMask = 0x2;
+constexpr quint32 kNumLockMask = 0x10;
+} // namespace
 
 CMainFrame::CMainFrame(CTavlinApp& app, bool /*bShellLaunch*/) : m_app(app) {
-    m_pMessagePane = new QLabel(LoadResString(57345), this);
-    statusBar()->addWidget(m_pMessagePane, 1);
+    setObjectName(QStringLiteral("mainFrame"));
+    m_pCommands = new CCommandActions(this);
+    connect(m_pCommands, &CCommandActions::triggered, this, &CMainFrame::OnCommand);
+    connect(m_pCommands, &CCommandActions::hovered, this,
+            [this](int id) { OnSetMessageString(static_cast<unsigned>(id)); });
+    OnCreateClient();
+    OnCreate();
     resize(1100, 750);
+    UpdateCommandUI();
+    qApp->installEventFilter(this);
 }
 
 CMainFrame::~CMainFrame() = default;
 
+void CMainFrame::OnCreateClient() {
+    m_wndSplitter = new CsSplitterWnd(this);
+    m_pNavView = new CTvFormView(m_app, m_wndSplitter);
+    m_pHtmlView = new CTvHtmlView(m_wndSplitter);
+    m_pHtmlView->SetHtmlFolder(m_app.folders().GetHtmlFolder());
+    m_pHtmlView->setMinimumSize(100, 200);
+    // Cross-link the panes: assembled documents go to the document view, its links come back to
+    // the navigation view's document operations.
+    m_pNavView->setDocumentTarget([this](const QString& path) { m_pHtmlView->Navigate2(path); },
+                                  [this] { m_pHtmlView->reload(); }, {});
+    m_pHtmlView->SetDocumentOpener([this](int id, const QString& anchor, const QDateTime* validOn) {
+        return m_pNavView->OpenDocument(id, anchor, validOn);
+    });
+    connect(m_pHtmlView, &CTvHtmlView::commandStateChanged, this,
+            [this](bool bBack, bool bForward) {
+                m_bCanGoBack = bBack;
+                m_bCanGoForward = bForward;
+                UpdateCommandUI();
+            });
+    connect(m_pHtmlView, &CTvHtmlView::noteRequested, this, &CMainFrame::OnNote);
+    m_wndSplitter->addWidget(m_pNavView);
+    m_wndSplitter->addWidget(m_pHtmlView);
+    m_wndSplitter->setStretchFactor(0, 0);
+    m_wndSplitter->setStretchFactor(1, 1);
+    m_wndSplitter->setSizes({m_pNavView->m_nPaneWidth, 650});
+    setCentralWidget(m_wndSplitter);
+    m_pHtmlView->setFocus();
+}
+
+void CMainFrame::OnCreate() {
+    m_menus = parseMenuTable(readUiTable(QStringLiteral("menus.txt")));
+    if (const MenuTemplate* menu = findMenu(m_menus, 128))
+        fillMenuBar(menuBar(), *menu, *m_pCommands);
+    for (QMenu* popup : menuBar()->findChildren<QMenu*>()) {
+        connect(popup, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+        connect(popup, &QMenu::aboutToHide, this, [this] { OnSetMessageString(0); });
+    }
+
+    const std::vector<ToolbarTemplate> toolbars =
+        parseToolbarTable(readUiTable(QStringLiteral("toolbars.txt")));
+    const auto makeWidget = [this](const ToolbarEntry& entry) { return MakeToolbarWidget(entry); };
+    m_wndToolBar = new QToolBar(LoadResString(61457), this);
+    m_wndToolBar->setObjectName(QStringLiteral("toolbar128"));
+    m_wndSearchBar = new QToolBar(LoadResString(61466), this);
+    m_wndSearchBar->setObjectName(QStringLiteral("toolbar142"));
+    for (QToolBar* bar : {m_wndToolBar, m_wndSearchBar})
+        bar->setIconSize(QSize(16, 15));
+    if (const ToolbarTemplate* standard = findToolbar(toolbars, 128))
+        fillToolBar(m_wndToolBar, *standard, *m_pCommands, makeWidget);
+    if (const ToolbarTemplate* search = findToolbar(toolbars, 142))
+        fillToolBar(m_wndSearchBar, *search, *m_pCommands, makeWidget);
+    // Both bars in one row below the menu bar, "Hledat" to the left of the standard toolbar.
+    addToolBar(Qt::TopToolBarArea, m_wndSearchBar);
+    addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+
+    m_pMessagePane = new QLabel(GetIdleMessage(), this);
+    m_pMessagePane->setObjectName(QStringLiteral("messagePane"));
+    statusBar()->addWidget(m_pMessagePane, 1);
+    for (int i = 0; i < 3; ++i) {
+        const QString text = LoadResString(59137 + static_cast<unsigned>(i));
+        m_pIndicators[i] = new QLabel(this);
+        m_pIndicators[i]->setObjectName(QStringLiteral("indicator%1").arg(59137 + i));
+        m_pIndicators[i]->setMinimumWidth(fontMetrics().horizontalAdvance(text) + 8);
+        m_pIndicators[i]->setAlignment(Qt::AlignCenter);
+        statusBar()->addPermanentWidget(m_pIndicators[i]);
+    }
+    AddAccelerators();
+}
+
+QWidget* CMainFrame::MakeToolbarWidget(const ToolbarEntry& entry) {
+    if (entry.kind == ToolbarEntry::Kind::Label) {
+        auto* label = new QLabel(LoadResString(61467), this);
+        label->setContentsMargins(4, 0, 4, 0);
+        return label;
+    }
+    m_pSearchCombo = new QComboBox(this);
+    m_pSearchCombo->setObjectName(QStringLiteral("searchCombo"));
+    m_pSearchCombo->setEditable(true);
+    m_pSearchCombo->setInsertPolicy(QComboBox::NoInsert);
+    m_pSearchCombo->setFixedWidth(entry.width > 0 ? entry.width : 167);
+    // Enter in the box runs the find, as the "Najít v textu" button does.
+    connect(m_pSearchCombo->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { OnCommand(ID_FIND_IN_TEXT); });
+    return m_pSearchCombo;
+}
+
 void CMainFrame::SetStatusText(const QString& text) {
     m_pMessagePane->setText(text);
     m_pMessagePane->repaint();
+}
+
+void CMainFrame::OnSetMessageString(unsigned nId) {
+    SetStatusText(chooseStatusText(nId, GetIdleMessage()));
+}
+
+QString CMainFrame::GetIdleMessage() const {
+    return m_pNavView ? m_pNavView->GetCurrentCounterText() : LoadResString(kIdleMessageId);
+}
+
+void CMainFrame::ShowFavouritesAndStart() {
+    m_pHtmlView->ShowStartPage();
+}
+
+void CMainFrame::ApplyLookColours() {
+    const LookDefinition look = lookDefinition(m_app.m_nAppLook);
+    m_app.m_bLookColour = look.paneRgb.has_value();
+    if (m_app.m_bLookColour)
+        m_app.m_crLook = QColor::fromRgb(*look.paneRgb);
+    m_wndSplitter->SetLookColour(m_app.m_bLookColour ? m_app.m_crLook : QColor());
+    m_pNavView->ApplyLookColour();
+}
+
+bool CMainFrame::event(QEvent* event) {
+    // Status tips arrive as texts (a widget's tip, an item left): the idle text stands for them,
+    // unless the pointer still rests on a command, whose prompt stays.
+    if (event->type() == QEvent::StatusTip) {
+        OnSetMessageString(static_cast<unsigned>(CommandUnderPointer()));
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+int CMainFrame::CommandUnderPointer() const {
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+        return menu->activeAction() ? menu->activeAction()->data().toInt() : 0;
+    if (auto* button = qobject_cast<QToolButton*>(QApplication::widgetAt(QCursor::pos())))
+        if (button->window() == this && button->defaultAction())
+            return button->defaultAction()->data().toInt();
+    return 0;
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        UpdateIndicators(key->modifiers(), key->nativeModifiers());
+        if (key->key() == Qt::Key_Back || key->key() == Qt::Key_Forward) {
+            OnCommand(key->key() == Qt::Key_Back ? ID_GO_BACK : ID_GO_FORWARD);
+            return true;
+        }
+        return RedirectTyping(watched, event);
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
+        // The browser would act on these buttons too; the frame alone moves the history.
+        const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+        if (button != Qt::BackButton && button != Qt::ForwardButton)
+            break;
+        if (event->type() == QEvent::MouseButtonPress)
+            OnCommand(button == Qt::BackButton ? ID_GO_BACK : ID_GO_FORWARD);
+        return true;
+    }
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool CMainFrame::RedirectTyping(QObject* watched, QEvent* event) {
+    auto* widget = static_cast<QWidget*>(watched);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (!m_pSearchCombo || !m_pHtmlView->isAncestorOf(widget) || key->text().isEmpty() ||
+        !key->text().at(0).isPrint() || (key->modifiers() & Qt::ControlModifier) ||
+        key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        return false;
+    // A character typed into the document goes to the find box and replaces its text.
+    QLineEdit* edit = m_pSearchCombo->lineEdit();
+    edit->selectAll();
+    edit->setFocus();
+    QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat(),
+                   static_cast<ushort>(key->count()));
+    QCoreApplication::sendEvent(edit, &copy);
+    return true;
+}
+
+void CMainFrame::UpdateIndicators(Qt::KeyboardModifiers, quint32 nativeModifiers) {
+    const bool states[3] = {(nativeModifiers & kLockMask) != 0,
+                            (nativeModifiers & kNumLockMask) != 0, false};
+    for (int i = 0; i < 3; ++i)
+        m_pIndicators[i]->setText(states[i] ? LoadResString(59137 + static_cast<unsigned>(i))
+                                            : QString());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    m_pNavView->m_nPaneWidth = m_pNavView->width();
+    WriteProfileInt(QStringLiteral("Settings"), QStringLiteral("Width"), m_pNavView->m_nPaneWidth);
+    QMainWindow::closeEvent(event);
 }

@@ -1,0 +1,147 @@
+#include "document/ui/TvHtmlView.h"
+
+#include "document/LinkProtocol.h"
+#include "document/ui/TvWebPage.h"
+#include "platform/Messages.h"
+
+#include <QFile>
+#include <QTimer>
+#include <QWebEngineHistory>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+
+namespace {
+// A renderer that keeps dying is not restarted for ever.
+constexpr int kMaxReloads = 3;
+
+QString linkClickScript() {
+    QFile file(QStringLiteral(":/ui/LinkClicks.js"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+} // namespace
+
+CTvHtmlView::CTvHtmlView(QWidget* parent) : QWebEngineView(parent) {
+    setObjectName(QStringLiteral("htmlView"));
+    // A profile of its own, kept in memory, that loads nothing from the network.
+    m_pProfile = new QWebEngineProfile(this);
+    m_pProfile->setUrlRequestInterceptor(new CLocalContentInterceptor(m_pProfile));
+    m_pProfile->installUrlSchemeHandler("tavlin-link", new CLinkSchemeHandler(m_pProfile));
+    m_pPage = new CTvWebPage(m_pProfile, this);
+    m_pPage->SetBeforeNavigate([this](const QString& url) { return OnBeforeNavigate2(url); });
+
+    QWebEngineSettings* settings = m_pPage->settings();
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
+
+    QWebEngineScript script;
+    script.setName(QStringLiteral("tavlin-link-clicks"));
+    script.setSourceCode(linkClickScript());
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setRunsOnSubFrames(true);
+    m_pPage->scripts().insert(script);
+
+    setPage(m_pPage);
+    connect(m_pPage, &QWebEnginePage::urlChanged, this, [this] { UpdateHistoryState(); });
+    connect(m_pPage, &QWebEnginePage::loadStarted, this, [this] { UpdateHistoryState(); });
+    connect(m_pPage, &QWebEnginePage::loadFinished, this, [this](bool) {
+        UpdateHistoryState();
+        OnNavigateComplete2();
+    });
+    connect(m_pPage, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
+                OnRenderProcessTerminated(static_cast<int>(status));
+            });
+}
+
+CTvHtmlView::~CTvHtmlView() {
+    // The page must go before the profile it was made with.
+    setPage(nullptr);
+    delete m_pPage;
+}
+
+void CTvHtmlView::Navigate2(const QString& path) {
+    m_nReloads = 0;
+    load(QUrl::fromLocalFile(path));
+}
+
+void CTvHtmlView::GoBack() {
+    back();
+}
+
+void CTvHtmlView::GoForward() {
+    forward();
+}
+
+void CTvHtmlView::ShowStartPage() {
+    Navigate2(m_strHtmlFolder + QStringLiteral("/Index.html"));
+}
+
+void CTvHtmlView::ShowHelpPage() {
+    Navigate2(m_strHtmlFolder + QStringLiteral("/Help.html"));
+}
+
+int CTvHtmlView::GetCurrentDocumentId() const {
+    return documentIdFromLocation(url().toString());
+}
+
+void CTvHtmlView::RunInTargetDocument(const QString& body,
+                                      const std::function<void(const QVariant&)>& result) {
+    const QString script =
+        QStringLiteral("(function (doc) {%1\n})((function () {"
+                       "  try { var f = window.frames['frm2'];"
+                       "        if (f && f.document) return f.document; } catch (e) {}"
+                       "  return document; })())")
+            .arg(body);
+    m_pPage->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                           [result](const QVariant& value) {
+                               if (result)
+                                   result(value);
+                           });
+}
+
+bool CTvHtmlView::OnBeforeNavigate2(const QString& url) {
+    const LinkDecision link = decideLink(url);
+    if (link.note) {
+        emit noteRequested();
+        return true;
+    }
+    if (!link.intercept)
+        return false;
+    QDateTime validOn;
+    if (link.date)
+        validOn = QDateTime(*link.date, QTime(0, 0));
+    // The assembly may navigate this view; let the browser finish deciding first.
+    QTimer::singleShot(0, this, [this, link, validOn] {
+        const QDateTime* pValidOn = validOn.isValid() ? &validOn : nullptr;
+        if (!m_openDocument || !m_openDocument(link.id, link.anchor, pValidOn))
+            ShowMessage(61465);
+    });
+    return true;
+}
+
+void CTvHtmlView::OnNavigateComplete2() {
+    m_strFindText.clear();
+    m_nFindBookmark = -1;
+    m_nSearchBookmark = -1;
+}
+
+void CTvHtmlView::UpdateHistoryState() {
+    const bool bBack = history()->canGoBack();
+    const bool bForward = history()->canGoForward();
+    if (bBack == m_bCanGoBack && bForward == m_bCanGoForward)
+        return;
+    m_bCanGoBack = bBack;
+    m_bCanGoForward = bForward;
+    emit commandStateChanged(bBack, bForward);
+}
+
+void CTvHtmlView::OnRenderProcessTerminated(int status) {
+    if (status == QWebEnginePage::NormalTerminationStatus || m_nReloads >= kMaxReloads)
+        return;
+    ++m_nReloads;
+    QTimer::singleShot(0, this, [this] { reload(); });
+}

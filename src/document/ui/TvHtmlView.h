@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QVariant>
+#include <QWebEngineView>
+#include <functional>
+
+class CTvWebPage;
+class QWebEngineProfile;
+
+// The right pane of the main window: shows the start and help pages and the assembled documents,
+// turns the program's own links into requests to the document assembly or the note command, and
+// reports the history's back/forward state.
+class CTvHtmlView : public QWebEngineView {
+    Q_OBJECT
+public:
+    // The navigation view's OpenDocument: id, anchor ("" or "#..."), day (null = today).
+    using DocumentOpener = std::function<bool(int, const QString&, const QDateTime*)>;
+
+    explicit CTvHtmlView(QWidget* parent = nullptr);
+    ~CTvHtmlView() override;
+
+    void SetDocumentOpener(DocumentOpener opener) { m_openDocument = std::move(opener); }
+    void SetHtmlFolder(const QString& folder) { m_strHtmlFolder = folder; }
+
+    // Shows a local file.
+    void Navigate2(const QString& path);
+    void GoBack();
+    void GoForward();
+    void ShowStartPage();
+    void ShowHelpPage();
+
+    // The document shown (from D<id>.html, T<id>.html, B<id>.html), 0 for any other page.
+    int GetCurrentDocumentId() const;
+
+    // Runs `body` as a function of `doc`, the document find and copy act on: that of frame
+    // "frm2" on a document page, the page itself elsewhere; `result` gets the return value.
+    void RunInTargetDocument(const QString& body,
+                             const std::function<void(const QVariant&)>& result);
+
+    bool CanGoBack() const { return m_bCanGoBack; }
+    bool CanGoForward() const { return m_bCanGoForward; }
+
+    // The state of the last find in the document, reset by every completed navigation.
+    QString m_strFindText;
+    int m_nFindBookmark = -1;   // character offset of the last find-in-text hit, -1 = none
+    int m_nSearchBookmark = -1; // character offset of the last searched-word hit, -1 = none
+    QString m_strNews;
+
+signals:
+    void commandStateChanged(bool bCanGoBack, bool bCanGoForward);
+    void noteRequested();
+
+private:
+    // The link protocol; true when the request is cancelled.
+    bool OnBeforeNavigate2(const QString& url);
+    void OnNavigateComplete2();
+    void UpdateHistoryState();
+    void OnRenderProcessTerminated(int status);
+
+    QWebEngineProfile* m_pProfile = nullptr;
+    CTvWebPage* m_pPage = nullptr;
+    DocumentOpener m_openDocument;
+    QString m_strHtmlFolder;
+    bool m_bCanGoBack = false;
+    bool m_bCanGoForward = false;
+    int m_nReloads = 0;
+};

@@ -1,0 +1,133 @@
+#include "frame/UiTables.h"
+
+#include <QStringList>
+
+namespace {
+QStringList tableLines(const QString& text) {
+    QStringList lines;
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        lines.append(line);
+    }
+    return lines;
+}
+
+QString unescapeTabs(QString text) {
+    return text.replace(QStringLiteral("\\t"), QStringLiteral("\t"));
+}
+
+int fieldInt(const QStringList& fields, int index) {
+    if (index >= fields.size())
+        return 0;
+    bool ok = false;
+    const int value = fields.at(index).trimmed().toInt(&ok);
+    return ok ? value : 0;
+}
+} // namespace
+
+std::vector<MenuTemplate> parseMenuTable(const QString& text) {
+    std::vector<MenuTemplate> menus;
+    MenuEntry* popup = nullptr;
+    for (const QString& line : tableLines(text)) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        const QString keyword = fields.at(0).trimmed();
+        if (keyword == QLatin1String("menu")) {
+            const int id = fieldInt(fields, 1);
+            popup = nullptr;
+            if (id > 0)
+                menus.push_back(MenuTemplate{id, {}});
+            continue;
+        }
+        if (menus.empty())
+            continue;
+        MenuTemplate& menu = menus.back();
+        if (keyword == QLatin1String("popup") && fields.size() > 1) {
+            MenuEntry entry;
+            entry.kind = MenuEntry::Kind::Popup;
+            entry.text = unescapeTabs(fields.at(1));
+            menu.popups.push_back(entry);
+            popup = &menu.popups.back();
+        } else if (keyword == QLatin1String("end")) {
+            popup = nullptr;
+        } else if (popup && keyword == QLatin1String("separator")) {
+            MenuEntry entry;
+            entry.kind = MenuEntry::Kind::Separator;
+            popup->children.push_back(entry);
+        } else if (popup && keyword == QLatin1String("item") && fields.size() > 2) {
+            const int id = fieldInt(fields, 1);
+            if (id <= 0)
+                continue;
+            MenuEntry entry;
+            entry.id = id;
+            entry.text = unescapeTabs(fields.at(2));
+            popup->children.push_back(entry);
+        }
+    }
+    return menus;
+}
+
+std::vector<ToolbarTemplate> parseToolbarTable(const QString& text) {
+    std::vector<ToolbarTemplate> toolbars;
+    for (const QString& line : tableLines(text)) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        const QString keyword = fields.at(0).trimmed();
+        if (keyword == QLatin1String("toolbar")) {
+            const int id = fieldInt(fields, 1);
+            if (id > 0)
+                toolbars.push_back(ToolbarTemplate{id, {}});
+            continue;
+        }
+        if (toolbars.empty())
+            continue;
+        ToolbarEntry entry;
+        if (keyword == QLatin1String("separator")) {
+            entry.kind = ToolbarEntry::Kind::Separator;
+        } else {
+            entry.id = fieldInt(fields, 1);
+            if (entry.id <= 0)
+                continue;
+            if (keyword == QLatin1String("button")) {
+                entry.kind = ToolbarEntry::Kind::Button;
+                entry.icon = fields.value(2).trimmed();
+            } else if (keyword == QLatin1String("label")) {
+                entry.kind = ToolbarEntry::Kind::Label;
+            } else if (keyword == QLatin1String("combo")) {
+                entry.kind = ToolbarEntry::Kind::Combo;
+                entry.width = fieldInt(fields, 2);
+            } else {
+                continue;
+            }
+        }
+        toolbars.back().entries.push_back(entry);
+    }
+    return toolbars;
+}
+
+std::vector<AcceleratorEntry> parseAcceleratorTable(const QString& text) {
+    std::vector<AcceleratorEntry> accelerators;
+    for (const QString& line : tableLines(text)) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        const int command = fieldInt(fields, 1);
+        const QString keys = fields.at(0).trimmed();
+        if (command > 0 && !keys.isEmpty())
+            accelerators.push_back(AcceleratorEntry{keys, command});
+    }
+    return accelerators;
+}
+
+const MenuTemplate* findMenu(const std::vector<MenuTemplate>& menus, int id) {
+    for (const MenuTemplate& menu : menus)
+        if (menu.id == id)
+            return &menu;
+    return nullptr;
+}
+
+const ToolbarTemplate* findToolbar(const std::vector<ToolbarTemplate>& toolbars, int id) {
+    for (const ToolbarTemplate& toolbar : toolbars)
+        if (toolbar.id == id)
+            return &toolbar;
+    return nullptr;
+}

@@ -1,0 +1,144 @@
+#include "app/Strings.h"
+#include "app/ui/TavlinApp.h"
+#include "document/ui/TvHtmlView.h"
+#include "frame/ui/CommandBars.h"
+#include "frame/ui/MainFrame.h"
+#include "navigation/ui/TvFormView.h"
+#include "support/RecordedMessages.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 20000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+// Two documents that refer to each other, the second with a paragraph far down its text.
+const char* const kCollection = R"SQL(
+INSERT INTO dokument (ID, jmeno, ozn, pohled, obor, typ, poradi, norma, uroven, priloha, novinka,
+                      nasledovnik, platnostZacatek, platnostKonec, redirectId, redirectPar,
+                      typnovelizace) VALUES
+    (1, 'Zákon o ukázkových poplatcích', 'DP', 1, 0, 1, 1, '1/2006 Sb.', 0, NULL, NULL, 0, NULL,
+     NULL, 0, NULL, 1),
+    (2, 'Vyhláška o ukázkových tiskopisech', 'VUT', 1, 0, 2, 2, '2/2006 Sb.', 0, NULL, NULL, 0,
+     NULL, NULL, 0, NULL, 1);
+INSERT INTO dokumentSekce (sekce, dokument, poradi, obsah, datumNovelizace, datumDo) VALUES
+    (10, 1, 1, '<p>§ 1 Poplatek se platí podle <a id="to2" href="javascript:sestavDoc(''2#par3'')">§ 3 vyhlášky</a>.</p>
+<p>Viz též <a id="missing" href="javascript:sestavDoc(''999'')">zrušený předpis</a>.</p>', NULL, NULL),
+    (20, 2, 1, '<p>§ 1 Tiskopisy</p><div style="height:3000px"></div>', NULL, NULL),
+    (21, 2, 2, '<p><a name="par3"></a>§ 3 Vzor tiskopisu</p><div style="height:3000px"></div>', NULL, NULL);
+)SQL";
+
+// The reader's own window on a fixture collection with the shipped HTML templates.
+class AssembledDocumentTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(false);
+        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+        qputenv("XDG_RUNTIME_DIR", m_runtime.path().toUtf8());
+        copyFolder(QStringLiteral(TAVLIN_SOURCE_DIR "/res/Html"), m_program.file("Html"));
+        m_program.createCollection({QString::fromUtf8(kCollection)});
+        tavlinApp()->SetProgramFolder(m_program.path());
+        ASSERT_TRUE(tavlinApp()->OpenDatabase());
+        m_frame = std::make_unique<CMainFrame>(*tavlinApp(), false);
+        m_view = m_frame->GetHtmlView();
+        m_frame->show();
+    }
+    void TearDown() override {
+        m_frame.reset();
+        tavlinApp()->CloseDatabase();
+        QStandardPaths::setTestModeEnabled(true);
+    }
+
+    static void copyFolder(const QString& from, const QString& to) {
+        QDir().mkpath(to);
+        const QDir source(from);
+        for (const QFileInfo& entry :
+             source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QString target = to + QLatin1Char('/') + entry.fileName();
+            if (entry.isDir())
+                copyFolder(entry.filePath(), target);
+            else
+                QFile::copy(entry.filePath(), target);
+        }
+    }
+
+    QVariant runScript(const QString& script) {
+        QVariant result;
+        bool done = false;
+        m_view->page()->runJavaScript(script, [&](const QVariant& value) {
+            result = value;
+            done = true;
+        });
+        EXPECT_TRUE(waitUntil([&] { return done; }));
+        return result;
+    }
+
+    // The body frame's location once document `id` is shown and its body has loaded.
+    QString bodyLocation(int id) {
+        QString location;
+        const bool shown = waitUntil([&] {
+            if (m_view->GetCurrentDocumentId() != id)
+                return false;
+            location =
+                runScript(QStringLiteral("(function () { try { var f = window.frames['frm2'];"
+                                         " return f.document.readyState === 'complete' &&"
+                                         " f.location.protocol === 'file:' ? f.location.href : '';"
+                                         " } catch (e) { return ''; } })()"))
+                    .toString();
+            return !location.isEmpty();
+        });
+        return shown ? location : QString();
+    }
+
+    QTemporaryDir m_config;
+    QTemporaryDir m_runtime;
+    TempProgramFolder m_program;
+    std::unique_ptr<CMainFrame> m_frame;
+    CTvHtmlView* m_view = nullptr;
+};
+} // namespace
+
+TEST_F(AssembledDocumentTest, CrossReferenceOpensTheOtherDocumentAtItsParagraph) {
+    RecordedMessages messages;
+    // The first fixed law of the favourites menu is designation "DP".
+    m_frame->Commands().find(32798)->trigger();
+    EXPECT_TRUE(bodyLocation(1).endsWith(QStringLiteral("/B1.html"))) << bodyLocation(1);
+
+    runScript(QStringLiteral("window.frames['frm2'].document.getElementById('to2').click()"));
+    const QString body = bodyLocation(2);
+    EXPECT_TRUE(body.endsWith(QStringLiteral("/B2.html#par3"))) << body;
+    EXPECT_GT(runScript(QStringLiteral("window.frames['frm2'].scrollY")).toInt(), 2000);
+    ASSERT_TRUE(waitUntil([&] { return m_frame->m_bCanGoBack; }));
+
+    m_frame->OnCommand(CMainFrame::ID_GO_BACK);
+    EXPECT_TRUE(bodyLocation(1).endsWith(QStringLiteral("/B1.html")));
+    ASSERT_TRUE(waitUntil([&] { return m_frame->m_bCanGoForward; }));
+    m_frame->OnCommand(CMainFrame::ID_GO_FORWARD);
+    EXPECT_TRUE(bodyLocation(2).endsWith(QStringLiteral("/B2.html#par3")));
+    m_frame->OnCommand(CMainFrame::ID_GO_BACK);
+    ASSERT_FALSE(bodyLocation(1).isEmpty());
+
+    runScript(QStringLiteral("window.frames['frm2'].document.getElementById('missing').click()"));
+    ASSERT_TRUE(waitUntil([&] { return !messages.texts.isEmpty(); }));
+    EXPECT_EQ(messages.texts, QStringList{LoadResString(61465)});
+    EXPECT_EQ(m_view->GetCurrentDocumentId(), 1);
+}
