@@ -11,6 +11,7 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
+#include <utility>
 
 namespace {
 // A renderer that keeps dying is not restarted for ever.
@@ -50,6 +51,8 @@ CTvHtmlView::CTvHtmlView(QWidget* parent) : QWebEngineView(parent) {
     connect(m_pPage, &QWebEnginePage::loadFinished, this, [this](bool) {
         UpdateHistoryState();
         OnNavigateComplete2();
+        if (!m_strPendingScript.isEmpty())
+            RunInTargetDocument(std::exchange(m_strPendingScript, QString()), {});
     });
     connect(m_pPage, &QWebEnginePage::renderProcessTerminated, this,
             [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
@@ -77,7 +80,12 @@ void CTvHtmlView::GoForward() {
 }
 
 void CTvHtmlView::ShowStartPage() {
-    Navigate2(m_strHtmlFolder + QStringLiteral("/Index.html"));
+    // Until the start page has been built, an empty page rather than the browser's error page.
+    const QString startPage = m_strHtmlFolder + QStringLiteral("/Index.html");
+    if (QFile::exists(startPage))
+        Navigate2(startPage);
+    else
+        load(QUrl(QStringLiteral("about:blank")));
 }
 
 void CTvHtmlView::ShowHelpPage() {
@@ -101,6 +109,10 @@ void CTvHtmlView::RunInTargetDocument(const QString& body,
                                if (result)
                                    result(value);
                            });
+}
+
+void CTvHtmlView::RunInTargetDocumentWhenLoaded(const QString& body) {
+    m_strPendingScript = body;
 }
 
 bool CTvHtmlView::OnBeforeNavigate2(const QString& url) {

@@ -39,6 +39,9 @@ public:
     void RunInTargetDocument(const QString& body,
                              const std::function<void(const QVariant&)>& result);
 
+    // Runs `body` like RunInTargetDocument once the page now loading has finished loading.
+    void RunInTargetDocumentWhenLoaded(const QString& body);
+
     bool CanGoBack() const { return m_bCanGoBack; }
     bool CanGoForward() const { return m_bCanGoForward; }
 
@@ -66,4 +69,5 @@ private:
     bool m_bCanGoBack = false;
     bool m_bCanGoForward = false;
     int m_nReloads = 0;
+    QString m_strPendingScript;
 };

@@ -9,6 +9,8 @@
 #include "frame/ui/CommandBars.h"
 #include "frame/ui/SplitterWnd.h"
 #include "navigation/ui/TvFormView.h"
+#include "search/HighlightScript.h"
+#include "search/ui/CsHledatPage.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -65,6 +67,13 @@ void CMainFrame::OnCreateClient() {
                 UpdateCommandUI();
             });
     connect(m_pHtmlView, &CTvHtmlView::noteRequested, this, &CMainFrame::OnNote);
+    // A hit opened from the search page shows the searched words marked, scrolled to the first.
+    if (auto* searchPage = dynamic_cast<CsHledatPage*>(m_pNavView->GetPage(3)))
+        connect(searchPage, &CsHledatPage::hitOpened, this, [this](const QStringList& words) {
+            m_pHtmlView->RunInTargetDocumentWhenLoaded(
+                QStringLiteral("return (function (document) { return %1; })(doc);")
+                    .arg(highlightScript(words)));
+        });
     m_wndSplitter->addWidget(m_pNavView);
     m_wndSplitter->addWidget(m_pHtmlView);
     m_wndSplitter->setStretchFactor(0, 0);
