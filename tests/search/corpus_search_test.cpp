@@ -7,7 +7,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-const char* const kCorpusLaw = "/work/shared/corpus/586-1992.md";
+// The shared corpus lies beside the checkout.
+const char* const kCorpusLaw = TAVLIN_SOURCE_DIR "/../shared/corpus/586-1992.md";
 
 // The law's paragraphs as section versions of one document, in the order of the text.
 QStringList corpusSections() {
