@@ -15,6 +15,9 @@ public:
     std::optional<QString> value(const QString& name) const;
     QStringList values(const QString& name) const;
     bool has(const QString& name) const;
+    // The whole number given with option `name`, `fallback` when it is absent; a CliError when
+    // the option holds something else.
+    int intValue(const QString& name, int fallback) const;
     const QStringList& positional() const { return m_positional; }
     // Options given that are not among `known`; a command refuses them.
     QStringList unknownOptions(const QStringList& known) const;

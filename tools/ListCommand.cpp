@@ -7,28 +7,17 @@
 #include <cstdio>
 
 namespace {
-int intOption(const CliArgs& args, const QString& name, int fallback) {
-    const std::optional<QString> text = args.value(name);
-    if (!text)
-        return fallback;
-    bool ok = false;
-    const int value = text->toInt(&ok);
-    if (!ok)
-        throw CliError{QStringLiteral("%1 needs a whole number, not '%2'").arg(name, *text)};
-    return value;
-}
-
 // The filter of a list page as the page builds it: the contents page adds its area, type and
 // "Zobraz" choices to its base condition; the contracts and decisions pages have only the base.
 QString pageFilter(const CliArgs& args) {
     const QString page = args.value(QStringLiteral("--page")).value_or(QString());
     if (page == QLatin1String("contents")) {
-        const int show = intOption(args, QStringLiteral("--show"), 2);
+        const int show = args.intValue(QStringLiteral("--show"), 2);
         if (show < 0 || show > 2)
             throw CliError{QStringLiteral("--show must be 0, 1 or 2")};
         return joinConditions({baseConditionForTemplate(131),
-                               filterCondition(intOption(args, QStringLiteral("--area"), 0),
-                                               intOption(args, QStringLiteral("--type"), -1)),
+                               filterCondition(args.intValue(QStringLiteral("--area"), 0),
+                                               args.intValue(QStringLiteral("--type"), -1)),
                                novelizaceCondition(show)});
     }
     const int templateId = page == QLatin1String("contracts")   ? 133

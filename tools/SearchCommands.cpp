@@ -20,17 +20,6 @@ QString textArgument(const CliArgs& args) {
     return args.positional().join(QLatin1Char(' '));
 }
 
-int intOption(const CliArgs& args, const QString& name, int fallback) {
-    const std::optional<QString> value = args.value(name);
-    if (!value)
-        return fallback;
-    bool ok = false;
-    const int number = value->toInt(&ok);
-    if (!ok)
-        throw CliError{QStringLiteral("%1 needs a number").arg(name)};
-    return number;
-}
-
 std::unique_ptr<Database> openCollection(const ProgramFolders& folders) {
     const QString path = folders.GetDataFolder() + QStringLiteral("/TavlinDemo.db");
     if (!QFileInfo::exists(path))
@@ -77,14 +66,14 @@ int search(const CliArgs& args) {
     SearchSession session(database.get(), folders.GetIndexFolder());
     session.LoadSettings();
     session.LoadHistory();
-    const int scope = intOption(args, QStringLiteral("--scope"), session.m_nSettings);
+    const int scope = args.intValue(QStringLiteral("--scope"), session.m_nSettings);
     session.m_bInText = (scope & 1) != 0;
     session.m_bInName = (scope & 2) != 0;
     session.m_bInNumber = (scope & 4) != 0;
-    session.m_nOblast = intOption(args, QStringLiteral("--area"), 0);
-    session.m_nTyp = intOption(args, QStringLiteral("--type"), -1);
-    session.m_nZobraz = intOption(args, QStringLiteral("--show"), session.m_nZobraz);
-    session.m_nSortColumn = intOption(args, QStringLiteral("--sort"), 0) == 1 ? 1 : 0;
+    session.m_nOblast = args.intValue(QStringLiteral("--area"), 0);
+    session.m_nTyp = args.intValue(QStringLiteral("--type"), -1);
+    session.m_nZobraz = args.intValue(QStringLiteral("--show"), session.m_nZobraz);
+    session.m_nSortColumn = args.intValue(QStringLiteral("--sort"), 0) == 1 ? 1 : 0;
     session.m_strSearchText = text;
     const SearchSession::Outcome outcome = session.RunSearch();
     session.SaveHistory();

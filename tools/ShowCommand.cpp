@@ -12,14 +12,6 @@
 #include <QJsonDocument>
 
 namespace {
-int parseNumber(const CliArgs& args, const QString& option) {
-    bool ok = false;
-    const int value = args.value(option)->toInt(&ok);
-    if (!ok)
-        throw CliError{QStringLiteral("%1 needs a number").arg(option)};
-    return value;
-}
-
 int showDocument(const CliArgs& args) {
     const QString id = QStringLiteral("--id");
     const QString ozn = QStringLiteral("--ozn");
@@ -66,13 +58,13 @@ int showDocument(const CliArgs& args) {
 
     if (args.has(id)) {
         // As a document link does: a missing document is reported by the caller.
-        if (!assembler.OpenDocument(parseNumber(args, id), args.value(anchor).value_or(QString()),
+        if (!assembler.OpenDocument(args.intValue(id, 0), args.value(anchor).value_or(QString()),
                                     validOn ? &*validOn : nullptr))
             ShowMessage(61465);
     } else if (args.has(ozn)) {
         assembler.OpenByDesignation(*args.value(ozn));
     } else {
-        const int command = parseNumber(args, fixed);
+        const int command = args.intValue(fixed, 0);
         assembler.OpenFixedLaw(static_cast<unsigned>(command));
         if (shown.isEmpty())
             cliPrintError(QStringLiteral("tavlin-cli show: no document for command %1 (%2)")

@@ -61,6 +61,17 @@ bool CliArgs::has(const QString& name) const {
     return value(name).has_value();
 }
 
+int CliArgs::intValue(const QString& name, int fallback) const {
+    const std::optional<QString> text = value(name);
+    if (!text)
+        return fallback;
+    bool ok = false;
+    const int number = text->toInt(&ok);
+    if (!ok)
+        throw CliError{QStringLiteral("%1 needs a whole number, not '%2'").arg(name, *text)};
+    return number;
+}
+
 QStringList CliArgs::unknownOptions(const QStringList& known) const {
     QStringList unknown;
     for (const auto& option : m_options) {

@@ -147,14 +147,5 @@ void CsFormPage::OnSize(int cx, int cy) {
 }
 
 void CsFormPage::ApplyLookColour() {
-    if (m_app.lookColourOn()) {
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, m_app.lookColour());
-        setPalette(palette);
-        setAutoFillBackground(true);
-    } else {
-        setPalette(QPalette());
-        setAttribute(Qt::WA_SetPalette, false);
-        setAutoFillBackground(false);
-    }
+    applyLookPalette(*this, m_app);
 }

@@ -2,6 +2,9 @@
 
 #include "app/ui/TavlinApp.h"
 
+#include <QPalette>
+#include <QWidget>
+
 Database* TavlinAppNavigation::database() const {
     return m_app.database();
 }
@@ -20,4 +23,17 @@ bool TavlinAppNavigation::lookColourOn() const {
 
 QColor TavlinAppNavigation::lookColour() const {
     return m_app.m_crLook;
+}
+
+void applyLookPalette(QWidget& widget, const NavigationApp& app) {
+    if (app.lookColourOn()) {
+        QPalette palette = widget.palette();
+        palette.setColor(QPalette::Window, app.lookColour());
+        widget.setPalette(palette);
+        widget.setAutoFillBackground(true);
+    } else {
+        widget.setPalette(QPalette());
+        widget.setAttribute(Qt::WA_SetPalette, false);
+        widget.setAutoFillBackground(false);
+    }
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 class CTavlinApp;
+class QWidget;
 class Database;
 class ProgramFolders;
 
@@ -33,3 +34,6 @@ public:
 private:
     CTavlinApp& m_app;
 };
+
+// Paints `widget` in the look colour when the look has one, else in the default palette.
+void applyLookPalette(QWidget& widget, const NavigationApp& app);

@@ -104,16 +104,7 @@ void CTvFormView::OnFilePrint() {
 }
 
 void CTvFormView::ApplyLookColour() {
-    if (m_app.lookColourOn()) {
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, m_app.lookColour());
-        setPalette(palette);
-        setAutoFillBackground(true);
-    } else {
-        setPalette(QPalette());
-        setAttribute(Qt::WA_SetPalette, false);
-        setAutoFillBackground(false);
-    }
+    applyLookPalette(*this, m_app);
     for (CsFormPage* page : m_arrPages)
         page->ApplyLookColour();
 }
