@@ -15,6 +15,11 @@ struct QueryCase {
     const char* query;
 };
 
+// Names the case by its text, so that test names stay the same from build to build.
+void PrintTo(const QueryCase& example, std::ostream* os) {
+    *os << '[' << QString::fromUtf8(example.text).replace('\t', "\\t").toStdString() << ']';
+}
+
 class BuildQueryTest : public ::testing::TestWithParam<QueryCase> {};
 } // namespace
 
