@@ -43,7 +43,7 @@ largest=$(sqlite3 "$db" "SELECT dokument FROM dokumentSekce GROUP BY dokument OR
 echo "== assembly of the largest document ($largest, $(sqlite3 "$db" "SELECT count(*) FROM dokumentSekce WHERE dokument = $largest") section versions) =="
 out=$(mktemp -d)
 run -n reader "$cli show --id $largest --out $out --folder $folder" \
-  -n sqlite3 "sqlite3 $db \".output $out/plain.html\" \"SELECT obsah FROM dokumentSekce WHERE dokument = $largest ORDER BY poradi, datumNovelizace\""
+  -n sqlite3 "sqlite3 $db \".output $out/plain.html\" \"SELECT * FROM dokumentSekceView WHERE dokument = $largest ORDER BY dokument, poradi, datumNovelizace\""
 
 echo "== full-text search (scope 7, by number) against the same FTS5 match joined to dokument =="
 export XDG_CONFIG_HOME=${XDG_CONFIG_HOME_BENCH:-$(mktemp -d)}

@@ -55,8 +55,8 @@ void CrDokumentSekceView::DoFieldExchange() {
     FieldLong(m_sekce, "sekce");
     FieldLong(m_poradi, "poradi");
     FieldDeferred("obsah");
-    FieldText(m_norma, "norma");
-    FieldText(m_jmeno, "jmeno");
+    FieldTextRepeating(m_norma, "norma");
+    FieldTextRepeating(m_jmeno, "jmeno");
     FieldDate(m_datumNovelizace, "datumNovelizace");
     FieldDate(m_datumDo, "datumDo");
 }

@@ -85,7 +85,8 @@ public:
     int m_poradi = 0;
     // The section's HTML, read on request: a long document has many versions that a day does not
     // show, and converting all their texts would cost most of the assembly time.
-    QString GetObsah() const { return GetFieldText(QStringLiteral("obsah")); }
+    // The UTF-8 bytes as stored: the assembly writes them out without converting them twice.
+    QByteArray GetObsahUtf8() const { return GetFieldBytes(QStringLiteral("obsah")); }
     QString m_norma;
     QString m_jmeno;
     QDateTime m_datumNovelizace;

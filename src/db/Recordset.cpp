@@ -241,6 +241,27 @@ void Recordset::FieldByte(quint8& value, const char* column) {
         value = static_cast<quint8>(sqlite3_column_int(m_pStatement, index));
 }
 
+void Recordset::FieldTextRepeating(QString& value, const char* column) {
+    const int index = boundColumn(column);
+    if (m_bCheckingBindings)
+        return;
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_pStatement, index));
+    const int bytes = sqlite3_column_bytes(m_pStatement, index);
+    const std::size_t slot = m_nNextBinding - 1;
+    if (m_textCache.size() <= slot)
+        m_textCache.resize(slot + 1);
+    auto& [cachedBytes, cachedText] = m_textCache[slot];
+    if (!text) {
+        cachedBytes.clear();
+        cachedText.clear();
+    } else if (cachedBytes.size() != bytes ||
+               std::memcmp(cachedBytes.constData(), text, bytes) != 0) {
+        cachedBytes = QByteArray(text, bytes);
+        cachedText = QString::fromUtf8(text, bytes);
+    }
+    value = cachedText;
+}
+
 void Recordset::FieldDeferred(const char* column) {
     boundColumn(column);
 }
@@ -272,7 +293,8 @@ void Recordset::FieldDate(QDateTime& value, const char* column) {
         m_dateCache.resize(slot + 1);
     auto& [cachedText, cachedDate] = m_dateCache[slot];
     if (cachedText.size() != bytes || std::memcmp(cachedText.constData(), text, bytes) != 0) {
-        cachedText = QByteArray(text, bytes);
+        cachedText.resize(bytes); // keeps the buffer: most dates have the same length
+        std::memcpy(cachedText.data(), text, static_cast<std::size_t>(bytes));
         cachedDate = parseStoredDate(text, bytes);
     }
     value = cachedDate;
@@ -303,6 +325,7 @@ void Recordset::prepare() {
         m_columns << QString::fromUtf8(sqlite3_column_name(m_pStatement, i));
     m_boundColumns.clear();
     m_dateCache.clear();
+    m_textCache.clear();
 }
 
 void Recordset::finalize() {

@@ -70,6 +70,9 @@ protected:
     void FieldText(QString& value, const char* column);
     void FieldDate(QDateTime& value, const char* column);
     void FieldBinary(QByteArray& value, const char* column);
+    // A text column that usually holds the same text row after row (a joined parent's name): the
+    // text is converted again only when its bytes change.
+    void FieldTextRepeating(QString& value, const char* column);
     // A column that is checked at Open but read only on request (GetFieldText and the like).
     void FieldDeferred(const char* column);
 
@@ -96,6 +99,7 @@ private:
     std::size_t m_nNextBinding = 0;
     // The last text and value of each bound date column.
     std::vector<std::pair<QByteArray, QDateTime>> m_dateCache;
+    std::vector<std::pair<QByteArray, QString>> m_textCache;
 };
 
 // An ad-hoc read-only snapshot of an SQL text, its columns read by name.

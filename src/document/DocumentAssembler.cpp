@@ -103,14 +103,14 @@ void DocumentAssembler::showDocumentUnchecked(int id, const QString& title, cons
     WriteDocument(id, title, assembleText(id, day), anchor);
 }
 
-QString DocumentAssembler::assembleText(int id, const QDateTime& day) {
+QByteArray DocumentAssembler::assembleText(int id, const QDateTime& day) {
     CrDokumentSekceView sections(m_database);
     sections.m_strFilter = QStringLiteral("(dokument = %1)").arg(id);
     sections.Open();
-    QString text;
+    QByteArray text;
     while (!sections.IsEOF()) {
         if (isValidOn(sections.m_datumNovelizace, sections.m_datumDo, day))
-            text += sections.GetObsah();
+            text += sections.GetObsahUtf8();
         sections.MoveNext();
     }
     sections.Close();
@@ -168,7 +168,7 @@ void DocumentAssembler::OpenFixedLaw(unsigned nCmd) {
     }
 }
 
-void DocumentAssembler::WriteDocument(int id, const QString& title, const QString& text,
+void DocumentAssembler::WriteDocument(int id, const QString& title, const QByteArray& text,
                                       const QString& anchor) {
     WriteDocumentPages(id, title, text, anchor, QStringLiteral("/Body0.html"));
 }
@@ -181,7 +181,7 @@ void DocumentAssembler::ShowPrintVersion() {
                        QStringLiteral("/Body0print.html"));
 }
 
-void DocumentAssembler::WriteDocumentPages(int id, const QString& title, const QString& text,
+void DocumentAssembler::WriteDocumentPages(int id, const QString& title, const QByteArray& text,
                                            const QString& anchor, const QString& bodyTemplate) {
     m_nLastDocId = id;
     m_strLastTitle = title;
@@ -191,11 +191,12 @@ void DocumentAssembler::WriteDocumentPages(int id, const QString& title, const Q
     const QString titlePath = WriteTitlePage(id, title);
 
     QString bodyPath;
-    if (std::optional<QString> body = readTemplate(m_folders.GetHtmlFolder() + bodyTemplate)) {
-        body->replace(QStringLiteral("#TEXT#"), text);
+    if (std::optional<QByteArray> body =
+            readTemplateBytes(m_folders.GetHtmlFolder() + bodyTemplate)) {
+        body->replace("#TEXT#", text);
         bodyPath = workingFolder() + QStringLiteral("/B%1.html").arg(id);
         if (mayWrite())
-            writeGeneratedFile(bodyPath, *body);
+            writeGeneratedBytes(bodyPath, *body);
     }
 
     bool framesetWritten = false;

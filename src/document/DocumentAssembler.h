@@ -45,11 +45,12 @@ public:
     // One of the twelve laws of the favourites menu; nothing happens when it is missing.
     void OpenFixedLaw(unsigned nCmd);
 
-    void WriteDocument(int id, const QString& title, const QString& text, const QString& anchor);
+    // The document's text is HTML in UTF-8 as the collection stores it.
+    void WriteDocument(int id, const QString& title, const QByteArray& text, const QString& anchor);
     // The last written document again, with the print body.
     void ShowPrintVersion();
     // `bodyTemplate` is a file name below the Html folder, beginning with "/".
-    void WriteDocumentPages(int id, const QString& title, const QString& text,
+    void WriteDocumentPages(int id, const QString& title, const QByteArray& text,
                             const QString& anchor, const QString& bodyTemplate);
     // Full path of the title page; empty when Title0.html cannot be read.
     QString WriteTitlePage(int id, const QString& title);
@@ -72,11 +73,11 @@ public:
 
     int m_nLastDocId = 0;
     QString m_strLastTitle;
-    QString m_strLastText;
+    QByteArray m_strLastText;
     QString m_strLastAnchor;
 
 private:
-    QString assembleText(int id, const QDateTime& day);
+    QByteArray assembleText(int id, const QDateTime& day);
     void showDocumentUnchecked(int id, const QString& title, const QString& anchor,
                                const QDateTime* validOn);
     void writePictures(int id);

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QUrl>
 
-std::optional<QString> readTemplate(const QString& path) {
+std::optional<QByteArray> readTemplateBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -11,7 +11,14 @@ std::optional<QString> readTemplate(const QString& path) {
     const qsizetype zero = bytes.indexOf('\0');
     if (zero >= 0)
         bytes.truncate(zero);
-    return QString::fromUtf8(bytes);
+    return bytes;
+}
+
+std::optional<QString> readTemplate(const QString& path) {
+    std::optional<QByteArray> bytes = readTemplateBytes(path);
+    if (!bytes)
+        return std::nullopt;
+    return QString::fromUtf8(*bytes);
 }
 
 bool writeGeneratedBytes(const QString& path, const QByteArray& bytes) {

@@ -8,6 +8,8 @@
 
 // The whole template, ending at its first zero byte; nothing when it cannot be read.
 std::optional<QString> readTemplate(const QString& path);
+// The same as UTF-8 bytes.
+std::optional<QByteArray> readTemplateBytes(const QString& path);
 
 // Writes the file anew (replacing an existing one); false when it cannot be written.
 bool writeGeneratedFile(const QString& path, const QString& text);
