@@ -6,6 +6,7 @@
 #include "navigation/ui/TvFormView.h"
 #include "support/RecordedMessages.h"
 #include "support/TestSupport.h"
+#include "support/WaitUntil.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,18 +20,6 @@
 #include <memory>
 
 namespace {
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 20000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
-}
-
 // Two documents that refer to each other, the second with a paragraph far down its text.
 const char* const kCollection = R"SQL(
 INSERT INTO dokument (ID, jmeno, ozn, pohled, obor, typ, poradi, norma, uroven, priloha, novinka,

@@ -6,6 +6,7 @@
 #include "navigation/ui/TvFormView.h"
 #include "support/RecordedMessages.h"
 #include "support/TestSupport.h"
+#include "support/WaitUntil.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,18 +25,6 @@
 #include <memory>
 
 namespace {
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 20000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
-}
-
 // Lets the browser run for a while when the test looks for something that must not happen.
 void settle(int ms) {
     QElapsedTimer timer;
