@@ -10,7 +10,9 @@
 #include "navigation/ui/NavigationApp.h"
 #include "search/ui/CsHledatPage.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QResizeEvent>
 #include <QSplitter>
 #include <QTabBar>
@@ -20,6 +22,17 @@
 namespace {
 constexpr int kTabId = 1000;
 constexpr int kPageFrameId = 1025;
+
+// The look's own tabs, with less room beside each caption.
+class CompactTabStyle : public QProxyStyle {
+public:
+    explicit CompactTabStyle(const QString& baseStyle) : QProxyStyle(baseStyle) {}
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? value / 2 : value;
+    }
+};
 } // namespace
 
 CTvFormView::CTvFormView(CTavlinApp& app, QWidget* parent)
@@ -43,6 +56,10 @@ void CTvFormView::OnInitialUpdate() {
     m_arrPages.clear();
     if (!m_wndTab)
         return;
+    // Seven tabs share a pane of 390 pixels and more: narrower tabs keep them all in sight.
+    auto* compactTabs = new CompactTabStyle(QApplication::style()->name());
+    compactTabs->setParent(m_wndTab);
+    m_wndTab->setStyle(compactTabs);
     for (int i = 0; i <= 5; ++i)
         AddPage(131 + i, LoadResString(61446 + i));
     AddPage(152, LoadResString(61487));
