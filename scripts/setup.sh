@@ -33,6 +33,8 @@ cmake --build --preset release -j "$jobs"
 case "$mode" in
 run)
   cd build/release/demo
+  # Chromium's sandbox refuses to run as root; a root session runs the web view without it.
+  [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
   exec ../tavlin
   ;;
 test)
