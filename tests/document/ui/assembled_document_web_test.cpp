@@ -4,18 +4,24 @@
 #include "frame/ui/CommandBars.h"
 #include "frame/ui/MainFrame.h"
 #include "navigation/ui/TvFormView.h"
+#include "search/FulltextIndex.h"
+#include "search/SearchResultModel.h"
+#include "search/ui/CsHledatPage.h"
 #include "support/RecordedMessages.h"
 #include "support/TestSupport.h"
 #include "support/WaitUntil.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTreeView>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -130,4 +136,27 @@ TEST_F(AssembledDocumentTest, CrossReferenceOpensTheOtherDocumentAtItsParagraph)
     ASSERT_TRUE(waitUntil([&] { return !messages.texts.isEmpty(); }));
     EXPECT_EQ(messages.texts, QStringList{LoadResString(61465)});
     EXPECT_EQ(m_view->GetCurrentDocumentId(), 1);
+}
+
+TEST_F(AssembledDocumentTest, AHitOpenedFromTheSearchPageShowsTheSearchedWordsMarked) {
+    RecordedMessages messages;
+    BuildFulltextIndex(*tavlinApp()->database(), m_program.file("Index"));
+    CTvFormView* navigation = m_frame->GetNavView();
+    navigation->GetTabWnd()->setCurrentIndex(3);
+    auto* page = dynamic_cast<CsHledatPage*>(navigation->GetPage(3));
+    ASSERT_NE(page, nullptr);
+    page->m_cbSearch->setEditText(QStringLiteral("tiskopisy"));
+    page->RunSearch();
+    ASSERT_EQ(page->m_pModel->rowCount(), 1) << messages.texts.join(" | ");
+
+    page->m_list->setCurrentIndex(page->m_pModel->index(0, 0));
+    EXPECT_TRUE(bodyLocation(2).endsWith(QStringLiteral("/B2.html#prvniNalezeny")));
+    const QString marks = QStringLiteral(
+        "window.frames['frm2'].document.querySelectorAll('span.tavlinNalez').length");
+    ASSERT_TRUE(waitUntil([&] { return runScript(marks).toInt() == 1; }));
+    EXPECT_EQ(runScript(QStringLiteral("window.frames['frm2'].document"
+                                       ".getElementsByName('prvniNalezeny').length"))
+                  .toInt(),
+              1);
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(" | ");
 }
