@@ -8,6 +8,7 @@
 #include "search/SearchResultModel.h"
 #include "search/ui/CsHledatPage.h"
 #include "support/RecordedMessages.h"
+#include "support/RunScript.h"
 #include "support/TestSupport.h"
 #include "support/WaitUntil.h"
 
@@ -76,16 +77,7 @@ protected:
         }
     }
 
-    QVariant runScript(const QString& script) {
-        QVariant result;
-        bool done = false;
-        m_view->page()->runJavaScript(script, [&](const QVariant& value) {
-            result = value;
-            done = true;
-        });
-        EXPECT_TRUE(waitUntil([&] { return done; }));
-        return result;
-    }
+    QVariant runScript(const QString& script) { return ::runScript(m_view->page(), script); }
 
     // The body frame's location once document `id` is shown and its body has loaded.
     QString bodyLocation(int id) {

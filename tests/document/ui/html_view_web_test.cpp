@@ -5,6 +5,7 @@
 #include "frame/ui/MainFrame.h"
 #include "navigation/ui/TvFormView.h"
 #include "support/RecordedMessages.h"
+#include "support/RunScript.h"
 #include "support/TestSupport.h"
 #include "support/WaitUntil.h"
 
@@ -100,16 +101,7 @@ protected:
         m_view->Navigate2(path(QStringLiteral("D%1.html").arg(id)));
     }
 
-    QVariant runScript(const QString& script) {
-        QVariant result;
-        bool done = false;
-        m_view->page()->runJavaScript(script, [&](const QVariant& value) {
-            result = value;
-            done = true;
-        });
-        EXPECT_TRUE(waitUntil([&] { return done; }));
-        return result;
-    }
+    QVariant runScript(const QString& script) { return ::runScript(m_view->page(), script); }
 
     QString targetLocation() {
         QVariant result;
