@@ -21,6 +21,8 @@ public:
     const QStringList& positional() const { return m_positional; }
     // Options given that are not among `known`; a command refuses them.
     QStringList unknownOptions(const QStringList& known) const;
+    // A CliError naming the first option given that is not among `known` (--folder always is).
+    void rejectUnknownOptions(const QStringList& known) const;
 
     // The program folder of --folder DIR, the current directory by default.
     ProgramFolders folders() const;

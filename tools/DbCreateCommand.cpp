@@ -1,17 +1,13 @@
-#include "db/CollectionPassword.h"
-#include "db/DaoException.h"
 #include "db/Database.h"
 #include "tools/CliCommand.h"
+#include "tools/CollectionFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
 int createCollection(const CliArgs& args) {
-    if (const QStringList unknown =
-            args.unknownOptions({QStringLiteral("--out"), QStringLiteral("--sql")});
-        !unknown.isEmpty())
-        throw CliError{QStringLiteral("unknown option %1").arg(unknown.first())};
+    args.rejectUnknownOptions({QStringLiteral("--out"), QStringLiteral("--sql")});
     const std::optional<QString> out = args.value(QStringLiteral("--out"));
     if (!out)
         throw CliError{QStringLiteral("--out FILE is required")};
@@ -24,15 +20,10 @@ int createCollection(const CliArgs& args) {
     }
     if (QFileInfo::exists(*out))
         throw CliError{QStringLiteral("%1 already exists").arg(*out)};
-    // A script that fails leaves no half-made collection behind.
-    try {
-        std::unique_ptr<Database> database = Database::create(*out, collectionPassword());
+    buildCollectionFile(*out, [&scripts](Database& database) {
         for (const QString& script : scripts)
-            database->executeScript(script);
-    } catch (const DaoException&) {
-        QFile::remove(*out);
-        throw;
-    }
+            database.executeScript(script);
+    });
     return 0;
 }
 

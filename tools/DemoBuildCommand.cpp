@@ -6,9 +6,7 @@
 
 namespace {
 int buildDemo(const CliArgs& args) {
-    if (const QStringList unknown = args.unknownOptions({QStringLiteral("--source")});
-        !unknown.isEmpty())
-        throw CliError{QStringLiteral("unknown option %1").arg(unknown.first())};
+    args.rejectUnknownOptions({QStringLiteral("--source")});
     const std::optional<QString> source = args.value(QStringLiteral("--source"));
     if (!source)
         throw CliError{QStringLiteral("--source DIR is required")};

@@ -31,11 +31,8 @@ QString pageFilter(const CliArgs& args) {
 }
 
 int listPage(const CliArgs& args) {
-    if (const QStringList unknown =
-            args.unknownOptions({QStringLiteral("--page"), QStringLiteral("--area"),
-                                 QStringLiteral("--type"), QStringLiteral("--show")});
-        !unknown.isEmpty())
-        throw CliError{QStringLiteral("unknown option %1").arg(unknown.first())};
+    args.rejectUnknownOptions({QStringLiteral("--page"), QStringLiteral("--area"),
+                               QStringLiteral("--type"), QStringLiteral("--show")});
     if (!args.positional().isEmpty())
         throw CliError{QStringLiteral("unexpected argument %1").arg(args.positional().first())};
     const QString filter = pageFilter(args);

@@ -9,11 +9,6 @@
 #include <QFileInfo>
 
 namespace {
-void refuseUnknown(const CliArgs& args, const QStringList& known) {
-    if (const QStringList unknown = args.unknownOptions(known); !unknown.isEmpty())
-        throw CliError{QStringLiteral("unknown option %1").arg(unknown.first())};
-}
-
 QString textArgument(const CliArgs& args) {
     if (args.positional().isEmpty())
         throw CliError{QStringLiteral("TEXT is required")};
@@ -28,7 +23,7 @@ std::unique_ptr<Database> openCollection(const ProgramFolders& folders) {
 }
 
 int buildIndex(const CliArgs& args) {
-    refuseUnknown(args, {});
+    args.rejectUnknownOptions({});
     const ProgramFolders folders = args.folders();
     std::unique_ptr<Database> database = openCollection(folders);
     QElapsedTimer timer;
@@ -42,13 +37,13 @@ int buildIndex(const CliArgs& args) {
 }
 
 int queryBuild(const CliArgs& args) {
-    refuseUnknown(args, {});
+    args.rejectUnknownOptions({});
     cliPrint(BuildQuery(textArgument(args)));
     return 0;
 }
 
 int queryWords(const CliArgs& args) {
-    refuseUnknown(args, {});
+    args.rejectUnknownOptions({});
     QStringList words;
     SplitHighlightWords(words, textArgument(args));
     for (const QString& word : words)
@@ -57,9 +52,9 @@ int queryWords(const CliArgs& args) {
 }
 
 int search(const CliArgs& args) {
-    refuseUnknown(args,
-                  {QStringLiteral("--scope"), QStringLiteral("--area"), QStringLiteral("--type"),
-                   QStringLiteral("--show"), QStringLiteral("--sort")});
+    args.rejectUnknownOptions({QStringLiteral("--scope"), QStringLiteral("--area"),
+                               QStringLiteral("--type"), QStringLiteral("--show"),
+                               QStringLiteral("--sort")});
     const QString text = textArgument(args);
     const ProgramFolders folders = args.folders();
     std::unique_ptr<Database> database = openCollection(folders);

@@ -19,9 +19,7 @@ int showDocument(const CliArgs& args) {
     const QString date = QStringLiteral("--date");
     const QString anchor = QStringLiteral("--anchor");
     const QString out = QStringLiteral("--out");
-    if (const QStringList unknown = args.unknownOptions({id, ozn, fixed, date, anchor, out});
-        !unknown.isEmpty())
-        throw CliError{QStringLiteral("unknown option %1").arg(unknown.first())};
+    args.rejectUnknownOptions({id, ozn, fixed, date, anchor, out});
     if (int(args.has(id)) + int(args.has(ozn)) + int(args.has(fixed)) != 1)
         throw CliError{QStringLiteral("give one of --id, --ozn and --fixed")};
     if (!args.has(id) && (args.has(date) || args.has(anchor)))
@@ -83,8 +81,7 @@ QString jsonString(const QString& text) {
 }
 
 int decideLinkCommand(const CliArgs& args) {
-    if (const QStringList unknown = args.unknownOptions({}); !unknown.isEmpty())
-        throw CliError{QStringLiteral("unknown option %1").arg(unknown.first())};
+    args.rejectUnknownOptions({});
     if (args.positional().size() != 1)
         throw CliError{QStringLiteral("give one URL")};
     const LinkDecision decision = decideLink(args.positional().first());

@@ -81,6 +81,11 @@ QStringList CliArgs::unknownOptions(const QStringList& known) const {
     return unknown;
 }
 
+void CliArgs::rejectUnknownOptions(const QStringList& known) const {
+    if (const QStringList unknown = unknownOptions(known); !unknown.isEmpty())
+        throw CliError{QStringLiteral("unknown option %1").arg(unknown.first())};
+}
+
 ProgramFolders CliArgs::folders() const {
     ProgramFolders folders;
     folders.SetProgramFolder(value(QStringLiteral("--folder")).value_or(QDir::currentPath()));
