@@ -39,6 +39,24 @@ Criterion parseCriterion(const QString& criteria) {
     }
     return criterion;
 }
+// The column's value converted from its bytes, converting again only when the bytes differ from
+// those the same binding held on the previous row.
+template <typename Value, typename Convert>
+const Value& convertedOnChange(std::vector<std::pair<QByteArray, Value>>& cache, std::size_t slot,
+                               const char* bytes, int size, Convert convert) {
+    if (cache.size() <= slot)
+        cache.resize(slot + 1);
+    auto& [cachedBytes, cachedValue] = cache[slot];
+    if (cachedBytes.size() != size ||
+        (size > 0 &&
+         std::memcmp(cachedBytes.constData(), bytes, static_cast<std::size_t>(size)) != 0)) {
+        cachedBytes.resize(size); // keeps the buffer: values of one column have similar lengths
+        if (size > 0)
+            std::memcpy(cachedBytes.data(), bytes, static_cast<std::size_t>(size));
+        cachedValue = convert(bytes, size);
+    }
+    return cachedValue;
+}
 } // namespace
 
 Recordset::Recordset(Database& database) : m_database(database) {}
@@ -235,21 +253,12 @@ void Recordset::FieldTextRepeating(QString& value, const char* column) {
     const int index = boundColumn(column);
     if (m_bCheckingBindings)
         return;
+    // The bytes must be asked for after the text, as SQLite converts on the first call.
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_pStatement, index));
     const int bytes = sqlite3_column_bytes(m_pStatement, index);
-    const std::size_t slot = m_nNextBinding - 1;
-    if (m_textCache.size() <= slot)
-        m_textCache.resize(slot + 1);
-    auto& [cachedBytes, cachedText] = m_textCache[slot];
-    if (!text) {
-        cachedBytes.clear();
-        cachedText.clear();
-    } else if (cachedBytes.size() != bytes ||
-               std::memcmp(cachedBytes.constData(), text, bytes) != 0) {
-        cachedBytes = QByteArray(text, bytes);
-        cachedText = QString::fromUtf8(text, bytes);
-    }
-    value = cachedText;
+    value =
+        convertedOnChange(m_textCache, m_nNextBinding - 1, text, bytes,
+                          [](const char* utf8, int size) { return QString::fromUtf8(utf8, size); });
 }
 
 void Recordset::FieldDeferred(const char* column) {
@@ -275,19 +284,13 @@ void Recordset::FieldDate(QDateTime& value, const char* column) {
         value = QDateTime();
         return;
     }
-    // Many rows carry the same day; a local date-time costs a time-zone lookup to build.
+    // Many rows carry the same day. The bytes are asked for after the text, as SQLite converts on
+    // the first call.
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_pStatement, index));
     const int bytes = sqlite3_column_bytes(m_pStatement, index);
-    const std::size_t slot = m_nNextBinding - 1;
-    if (m_dateCache.size() <= slot)
-        m_dateCache.resize(slot + 1);
-    auto& [cachedText, cachedDate] = m_dateCache[slot];
-    if (cachedText.size() != bytes || std::memcmp(cachedText.constData(), text, bytes) != 0) {
-        cachedText.resize(bytes); // keeps the buffer: most dates have the same length
-        std::memcpy(cachedText.data(), text, static_cast<std::size_t>(bytes));
-        cachedDate = parseStoredDate(text, bytes);
-    }
-    value = cachedDate;
+    value =
+        convertedOnChange(m_dateCache, m_nNextBinding - 1, text, bytes,
+                          [](const char* utf8, int size) { return parseStoredDate(utf8, size); });
 }
 
 void Recordset::FieldBinary(QByteArray& value, const char* column) {
