@@ -77,11 +77,13 @@ QString ProgramFolders::ensureFolder(const QString& path) const {
         }
         return path;
     }
-    if (!QFileInfo::exists(path) && !QDir().mkdir(path))
-        reportFolderProblem(path);
-    else
+    if (QFileInfo::exists(path))
+        return path;
+    if (QDir().mkdir(path))
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                         QFileDevice::ExeOwner);
+    else
+        reportFolderProblem(path);
     return path;
 }
 
