@@ -22,6 +22,18 @@ std::unique_ptr<Database> TempProgramFolder::createCollection(const QStringList&
     return database;
 }
 
+void TempProgramFolder::writeMinimalTemplates() const {
+    const std::pair<const char*, const char*> templates[] = {
+        {"Html/Title0.html", "<title>#TITLE#</title>#ICON#"},
+        {"Html/Body0.html", "#TEXT#"},
+        {"Html/doc0.html", "#TITLE#|#FILE_TITLE#|#FILE_BODY#"}};
+    for (const auto& [name, text] : templates) {
+        QFile file(m_dir.filePath(QString::fromLatin1(name)));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(text);
+    }
+}
+
 QString sourceFileText(const QString& relativePath) {
     QFile file(QStringLiteral(TAVLIN_SOURCE_DIR "/") + relativePath);
     if (!file.open(QIODevice::ReadOnly))

@@ -27,6 +27,8 @@ public:
     QString file(const QString& relative) const { return m_dir.filePath(relative); }
     // Creates Data/TavlinDemo.db with the schema, then runs the given SQL texts in it.
     std::unique_ptr<Database> createCollection(const QStringList& sqlTexts = {}) const;
+    // Page templates that show what the assembly put into them, one placeholder after another.
+    void writeMinimalTemplates() const;
 
 private:
     QTemporaryDir m_dir;

@@ -48,9 +48,7 @@ protected:
         qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
         QStandardPaths::setTestModeEnabled(false);
         m_database = m_program.createCollection({sourceFileText("tests/fixtures/navigation.sql")});
-        writeHtml("Html/Title0.html", "<title>#TITLE#</title>#ICON#");
-        writeHtml("Html/Body0.html", "#TEXT#");
-        writeHtml("Html/doc0.html", "#TITLE#|#FILE_TITLE#|#FILE_BODY#");
+        m_program.writeMinimalTemplates();
         m_app.m_pDatabase = m_database.get();
         m_app.m_folders.SetProgramFolder(m_program.path());
     }
@@ -59,12 +57,6 @@ protected:
         QStandardPaths::setTestModeEnabled(true);
         qputenv("XDG_RUNTIME_DIR", m_oldRuntime);
         qputenv("XDG_CONFIG_HOME", m_oldConfig);
-    }
-
-    void writeHtml(const QString& relative, const QByteArray& text) {
-        QFile file(m_program.file(relative));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
     }
 
     std::unique_ptr<CTvFormView> makeView() {

@@ -23,9 +23,7 @@ protected:
         SearchFixture::SetUp();
         m_oldRuntime = qgetenv("XDG_RUNTIME_DIR");
         qputenv("XDG_RUNTIME_DIR", m_runtime.path().toUtf8());
-        writeHtml("Html/Title0.html", "<title>#TITLE#</title>#ICON#");
-        writeHtml("Html/Body0.html", "#TEXT#");
-        writeHtml("Html/doc0.html", "#TITLE#|#FILE_TITLE#|#FILE_BODY#");
+        m_folder.writeMinimalTemplates();
         m_app.m_pDatabase = m_database.get();
         m_app.m_folders.SetProgramFolder(m_folder.path());
     }
@@ -33,11 +31,6 @@ protected:
         m_view.reset();
         qputenv("XDG_RUNTIME_DIR", m_oldRuntime);
         SearchFixture::TearDown();
-    }
-    void writeHtml(const QString& relative, const QByteArray& text) {
-        QFile file(m_folder.file(relative));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
     }
     std::unique_ptr<CsHledatPage> makePage() {
         m_view = std::make_unique<CTvFormView>(m_app);
