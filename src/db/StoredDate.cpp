@@ -33,14 +33,6 @@ QDateTime parseStoredDate(const QString& text) {
     return parseStoredDate(utf8.constData(), static_cast<int>(utf8.size()));
 }
 
-QString formatStoredDate(const QDateTime& date) {
-    if (!date.isValid())
-        return QString();
-    if (date.time() == QTime(0, 0))
-        return date.date().toString(Qt::ISODate);
-    return date.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
-
 QDateTime storedDateTime(const QDate& date, const QTime& time) {
     // Stored dates carry no zone; keeping them as UTC-spec values spares a time-zone lookup on
     // every construction and comparison.

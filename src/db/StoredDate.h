@@ -10,4 +10,3 @@ QDateTime parseStoredDate(const char* utf8, int length);
 QDateTime storedDateTime(const QDate& date, const QTime& time = QTime(0, 0));
 // The same wall-clock value as a stored date-time, comparable with the recordsets' dates.
 QDateTime asStoredDateTime(const QDateTime& dateTime);
-QString formatStoredDate(const QDateTime& date);

@@ -42,14 +42,10 @@ public:
     // Runs `body` like RunInTargetDocument once the page now loading has finished loading.
     void RunInTargetDocumentWhenLoaded(const QString& body);
 
-    bool CanGoBack() const { return m_bCanGoBack; }
-    bool CanGoForward() const { return m_bCanGoForward; }
-
     // The state of the last find in the document, reset by every completed navigation.
     QString m_strFindText;
     int m_nFindBookmark = -1;   // character offset of the last find-in-text hit, -1 = none
     int m_nSearchBookmark = -1; // character offset of the last searched-word hit, -1 = none
-    QString m_strNews;
 
 signals:
     void commandStateChanged(bool bCanGoBack, bool bCanGoForward);

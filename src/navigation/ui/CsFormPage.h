@@ -2,10 +2,8 @@
 
 #include <QString>
 #include <QWidget>
-#include <memory>
 
 class CTvFormView;
-class CrDokument;
 class NavigationApp;
 class QComboBox;
 
@@ -39,7 +37,6 @@ public:
 
     const int m_nTemplateId;
     CTvFormView* const m_pHost;
-    std::unique_ptr<CrDokument> m_pRecordset;
     QString m_strBaseCondition;
     QComboBox* m_cbOblast = nullptr;
     QComboBox* m_cbTyp = nullptr;
