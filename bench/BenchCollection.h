@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/ProgramFolders.h"
 #include "db/CollectionPassword.h"
 #include "db/Database.h"
+#include "platform/ProgramFolders.h"
 
 #include <QString>
 #include <memory>

@@ -2,8 +2,8 @@
 #include "BenchCollection.h"
 #include "db/DaoException.h"
 #include "db/DokumentRecordsets.h"
+#include "db/ListConditions.h"
 #include "document/DocumentAssembler.h"
-#include "navigation/ListConditions.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

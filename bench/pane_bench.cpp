@@ -1,7 +1,7 @@
 // The contents page filled from the generated collection, as the user's click fills it.
 #include "BenchCollection.h"
 #include "db/DaoException.h"
-#include "navigation/ListConditions.h"
+#include "db/ListConditions.h"
 #include "navigation/ui/CsObsahPage.h"
 #include "navigation/ui/NavigationApp.h"
 #include "navigation/ui/TvFormView.h"

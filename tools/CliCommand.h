@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ProgramFolders.h"
+#include "platform/ProgramFolders.h"
 
 #include <QString>
 #include <QStringList>

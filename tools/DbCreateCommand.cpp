@@ -1,6 +1,6 @@
+#include "build/CollectionFile.h"
 #include "db/Database.h"
 #include "tools/CliCommand.h"
-#include "tools/CollectionFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "db/DemoSource.h"
+#include "build/CollectionFile.h"
+#include "build/DemoSource.h"
 #include "tools/CliCommand.h"
-#include "tools/CollectionFile.h"
 
 #include <QElapsedTimer>
 

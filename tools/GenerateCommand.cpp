@@ -1,6 +1,6 @@
-#include "db/CollectionGenerator.h"
+#include "build/CollectionFile.h"
+#include "build/CollectionGenerator.h"
 #include "tools/CliCommand.h"
-#include "tools/CollectionFile.h"
 
 #include <QElapsedTimer>
 

@@ -1,7 +1,7 @@
 #include "db/CollectionPassword.h"
 #include "db/Database.h"
 #include "db/DokumentRecordsets.h"
-#include "navigation/ListConditions.h"
+#include "db/ListConditions.h"
 #include "tools/CliCommand.h"
 
 #include <cstdio>

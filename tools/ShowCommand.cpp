@@ -1,9 +1,10 @@
-#include "app/ProgramFolders.h"
 #include "db/CollectionPassword.h"
 #include "db/Database.h"
 #include "document/DocumentAssembler.h"
 #include "document/LinkProtocol.h"
 #include "platform/Messages.h"
+#include "platform/ProgramFolders.h"
+#include "platform/ResourceIds.h"
 #include "tools/CliCommand.h"
 
 #include <QDir>
@@ -58,7 +59,7 @@ int showDocument(const CliArgs& args) {
         // As a document link does: a missing document is reported by the caller.
         if (!assembler.OpenDocument(args.intValue(id, 0), args.value(anchor).value_or(QString()),
                                     validOn ? &*validOn : nullptr))
-            ShowMessage(61465);
+            ShowMessage(IDS_INVALID_LINK);
     } else if (args.has(ozn)) {
         assembler.OpenByDesignation(*args.value(ozn));
     } else {

@@ -1,9 +1,6 @@
 #include "app/CommandLineInfo.h"
 
-int g_bRefreshAfterDde = 0;
-int g_bSkipContentsFill = 0;
-int g_bSkipRegisterFill = 0;
-int g_bSkipIndexFill = 0;
+#include "platform/LaunchFlags.h"
 
 void CTavlinCommandLineInfo::ParseParam(const QString& param, bool bFlag) {
     if (!bFlag)

@@ -10,9 +10,3 @@ struct CTavlinCommandLineInfo {
     void ParseParam(const QString& param, bool bFlag);
     void ParseCommandLine(const QStringList& arguments);
 };
-
-// One-shot flags of a start through the tavlin: protocol; each consumer clears its own.
-extern int g_bRefreshAfterDde;
-extern int g_bSkipContentsFill;
-extern int g_bSkipRegisterFill;
-extern int g_bSkipIndexFill;

@@ -1,11 +1,12 @@
 #include "document/DocumentAssembler.h"
 
-#include "app/ProgramFolders.h"
-#include "app/ReportDaoError.h"
 #include "db/DaoException.h"
 #include "db/DokumentRecordsets.h"
+#include "db/ReportDaoError.h"
 #include "document/HtmlFiles.h"
 #include "platform/Messages.h"
+#include "platform/ProgramFolders.h"
+#include "platform/ResourceIds.h"
 
 #include <QDir>
 
@@ -13,9 +14,9 @@ const char* const g_arrFixedLaws[12] = {"DP", "DPH",   "SID",   "DN",    "OBCH",
                                         "ZU", "PRACE", "DEKAP", "DULOK", "SOCPO", "ZDRPO"};
 
 QString fixedLawDesignation(unsigned nCmd) {
-    if (nCmd >= 32798 && nCmd <= 32808)
-        return QString::fromLatin1(g_arrFixedLaws[nCmd - 32798]);
-    if (nCmd == 32829)
+    if (nCmd >= ID_FIXED_LAW_FIRST && nCmd <= ID_FIXED_LAW_LAST)
+        return QString::fromLatin1(g_arrFixedLaws[nCmd - ID_FIXED_LAW_FIRST]);
+    if (nCmd == ID_FIXED_LAW_EXTRA)
         return QString::fromLatin1(g_arrFixedLaws[11]);
     return QString();
 }
@@ -127,7 +128,7 @@ void DocumentAssembler::OpenByDesignation(const QString& ozn) {
         dokument.Open();
         if (dokument.IsBOF() || dokument.IsEOF()) {
             dokument.Close();
-            ShowMessage(61465);
+            ShowMessage(IDS_INVALID_LINK);
             return;
         }
         target = dokument.m_ID;
@@ -142,7 +143,7 @@ void DocumentAssembler::OpenByDesignation(const QString& ozn) {
         return;
     }
     if (!OpenDocument(target, anchor, nullptr))
-        ShowMessage(61465);
+        ShowMessage(IDS_INVALID_LINK);
 }
 
 void DocumentAssembler::OpenFixedLaw(unsigned nCmd) {

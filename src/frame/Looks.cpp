@@ -1,6 +1,6 @@
 #include "frame/Looks.h"
 
-#include "app/Registry.h"
+#include "platform/Registry.h"
 
 int resolveAppLook(std::uint32_t stored, bool bThemesActive) {
     const int look = static_cast<int>(static_cast<std::int32_t>(stored));

@@ -1,10 +1,11 @@
 #include "frame/StatusText.h"
 
-#include "app/Strings.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 
 QString chooseStatusText(unsigned nId, const QString& idleText) {
     const QString s = nId != 0 ? LoadResString(nId) : QString();
-    if (nId == kIdleMessageId || s.isEmpty() || s.contains(QLatin1String("javascript:sestavDoc")))
+    if (nId == IDS_IDLE_MESSAGE || s.isEmpty() || s.contains(QLatin1String("javascript:sestavDoc")))
         return idleText;
     return commandPrompt(s);
 }

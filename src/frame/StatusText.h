@@ -2,9 +2,6 @@
 
 #include <QString>
 
-// String id of the idle message ("OK").
-constexpr unsigned kIdleMessageId = 57345;
-
 // The text the message pane shows for a status request. `nId` is a string-table id (0 when the
 // request came as text, as the browser's link targets and progress texts do). Only prompts of
 // commands with a string are shown; the idle message id, ids without a string, texts and anything

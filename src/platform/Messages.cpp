@@ -1,6 +1,6 @@
 #include "platform/Messages.h"
 
-#include "app/Strings.h"
+#include "platform/Strings.h"
 
 #include <QFile>
 #include <QTextStream>

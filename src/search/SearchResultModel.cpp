@@ -1,6 +1,7 @@
 #include "search/SearchResultModel.h"
 
-#include "app/Strings.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 
 int SearchResultModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_rows.size());
@@ -28,7 +29,7 @@ QVariant SearchResultModel::data(const QModelIndex& index, int role) const {
 QVariant SearchResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    return LoadResString(section == 0 ? 61458 : 61459);
+    return LoadResString(section == 0 ? IDS_COLUMN_NORMA : IDS_COLUMN_DOKUMENT);
 }
 
 void SearchResultModel::setRows(const QList<SearchRow>& rows) {

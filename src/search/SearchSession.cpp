@@ -1,22 +1,23 @@
 #include "search/SearchSession.h"
 
-#include "app/Registry.h"
-#include "app/ReportDaoError.h"
 #include "db/DaoException.h"
+#include "db/ListConditions.h"
 #include "db/Recordset.h"
-#include "navigation/ListConditions.h"
+#include "db/ReportDaoError.h"
 #include "platform/Messages.h"
+#include "platform/Registry.h"
+#include "platform/ResourceIds.h"
 #include "search/FulltextIndex.h"
 #include "search/HistoryArchive.h"
 #include "search/SearchExpression.h"
 
 namespace {
 constexpr int kHistoryLimit = 20;
-constexpr unsigned kMsgNoScope = 61469;
-constexpr unsigned kMsgEmptyText = 61460;
-constexpr unsigned kMsgTooShort = 61461;
-constexpr unsigned kMsgNotFound = 61463;
-constexpr unsigned kMsgNotFoundInAmendments = 64496;
+constexpr unsigned kMsgNoScope = IDS_CHOOSE_SEARCH_SCOPE;
+constexpr unsigned kMsgEmptyText = IDS_ENTER_SEARCH_TEXT;
+constexpr unsigned kMsgTooShort = IDS_SEARCH_TEXT_TOO_SHORT;
+constexpr unsigned kMsgNotFound = IDS_NOTHING_FOUND;
+constexpr unsigned kMsgNotFoundInAmendments = IDS_NOTHING_FOUND_IN_AMENDMENTS;
 
 // The engine's answer goes into SQL as it stands, so only "(n,n,…)" is taken. Checked by hand:
 // a hit list can hold hundreds of thousands of numbers.

@@ -1,7 +1,7 @@
 // Every SQL text the program sends, run against the test collection with sample values.
 #include "db/DbFixture.h"
 #include "db/DokumentRecordsets.h"
-#include "navigation/ListConditions.h"
+#include "db/ListConditions.h"
 
 #include <QList>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/ProgramFolders.h"
 #include "db/Database.h"
 #include "document/DocumentAssembler.h"
+#include "platform/ProgramFolders.h"
 #include "support/RecordedMessages.h"
 #include "support/TestSupport.h"
 

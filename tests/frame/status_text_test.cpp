@@ -1,5 +1,6 @@
-#include "app/Strings.h"
 #include "frame/StatusText.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ TEST(StatusText, CommandPromptsShowAndEverythingElseGivesTheIdleText) {
     // Texts (link targets, progress) come without an id.
     EXPECT_EQ(chooseStatusText(0, idle), idle);
     // The idle message id itself, and a favourite's id that has no string.
-    EXPECT_EQ(chooseStatusText(kIdleMessageId, idle), idle);
+    EXPECT_EQ(chooseStatusText(IDS_IDLE_MESSAGE, idle), idle);
     EXPECT_EQ(chooseStatusText(30000, idle), idle);
 }
 

@@ -1,5 +1,5 @@
-#include "app/Strings.h"
 #include "frame/UiTables.h"
+#include "platform/Strings.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

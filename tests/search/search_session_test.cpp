@@ -1,6 +1,7 @@
 #include "SearchFixture.h"
-#include "app/Registry.h"
-#include "app/Strings.h"
+#include "platform/Registry.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 #include "search/HistoryArchive.h"
 #include "search/SearchSession.h"
 #include "support/RecordedMessages.h"
@@ -40,7 +41,7 @@ protected:
 TEST_F(SearchSessionTest, NoScopeChosenWritesNothing) {
     m_session->m_bInText = m_session->m_bInName = m_session->m_bInNumber = false;
     EXPECT_EQ(run("příjmů"), SearchSession::Outcome::NoScope);
-    EXPECT_EQ(m_messages.texts, QStringList{LoadResString(61469)});
+    EXPECT_EQ(m_messages.texts, QStringList{LoadResString(IDS_CHOOSE_SEARCH_SCOPE)});
     EXPECT_EQ(GetProfileInt("Search", "Settings", -5), -5);
     EXPECT_EQ(m_engineCalls, 0);
 }
@@ -49,7 +50,7 @@ TEST_F(SearchSessionTest, EmptyTextAfterTheSettingsAreWritten) {
     m_session->m_bInName = false;
     m_session->m_nZobraz = 1;
     EXPECT_EQ(run(""), SearchSession::Outcome::EmptyText);
-    EXPECT_EQ(m_messages.texts, QStringList{LoadResString(61460)});
+    EXPECT_EQ(m_messages.texts, QStringList{LoadResString(IDS_ENTER_SEARCH_TEXT)});
     EXPECT_EQ(GetProfileInt("Search", "Settings", -5), 5);
     EXPECT_EQ(GetProfileInt("Novelizace", "Settings", -5), 1);
 }
@@ -58,7 +59,7 @@ TEST_F(SearchSessionTest, ShortQueriesAreRefusedWithoutHistory) {
     EXPECT_EQ(run("   "), SearchSession::Outcome::TooShort);
     EXPECT_EQ(run("ab"), SearchSession::Outcome::TooShort);
     EXPECT_EQ(run("ab cd"), SearchSession::Outcome::TooShort);
-    EXPECT_EQ(m_messages.texts, QStringList(3, LoadResString(61461)));
+    EXPECT_EQ(m_messages.texts, QStringList(3, LoadResString(IDS_SEARCH_TEXT_TOO_SHORT)));
     EXPECT_TRUE(m_session->m_arrHistory.isEmpty());
     EXPECT_EQ(m_engineCalls, 0);
     // Three letters are enough.
@@ -68,7 +69,7 @@ TEST_F(SearchSessionTest, ShortQueriesAreRefusedWithoutHistory) {
 TEST_F(SearchSessionTest, NothingFoundKeepsTheRowsButNotTheHistory) {
     ASSERT_EQ(run("silniční"), SearchSession::Outcome::Shown);
     EXPECT_EQ(run("  neexistující  "), SearchSession::Outcome::NotFound);
-    EXPECT_EQ(m_messages.texts, QStringList{LoadResString(61463)});
+    EXPECT_EQ(m_messages.texts, QStringList{LoadResString(IDS_NOTHING_FOUND)});
     EXPECT_EQ(ids(), QList<int>{3});
     EXPECT_EQ(m_session->m_arrHistory, (QStringList{"neexistující", "silniční"}));
     EXPECT_EQ(m_session->m_strSearchText, "neexistující");
@@ -115,7 +116,8 @@ TEST_F(SearchSessionTest, FilterChangesRequeryTheLastHits) {
     EXPECT_EQ(ids(), QList<int>{2});
     m_session->m_nZobraz = 1;
     m_session->RefreshResults();
-    EXPECT_EQ(m_messages.texts, (QStringList{LoadResString(61463), LoadResString(64496)}));
+    EXPECT_EQ(m_messages.texts, (QStringList{LoadResString(IDS_NOTHING_FOUND),
+                                             LoadResString(IDS_NOTHING_FOUND_IN_AMENDMENTS)}));
     EXPECT_EQ(m_engineCalls, 1);
 }
 

@@ -1,4 +1,5 @@
-#include "app/Strings.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 #include "search/SearchFixture.h"
 
 #include <QFile>
@@ -39,9 +40,10 @@ TEST_F(SearchCli, MessagesGoToStandardErrorWithExitOne) {
     QString err;
     EXPECT_EQ(cli({"search", "neexistující"}, &out, &err), 1);
     EXPECT_EQ(out, "");
-    EXPECT_TRUE(err.contains(LoadResString(61463))) << err;
+    EXPECT_TRUE(err.contains(LoadResString(IDS_NOTHING_FOUND))) << err;
     EXPECT_EQ(cli({"search", "daň", "--scope", "0"}, &out, &err), 1);
-    EXPECT_TRUE(err.contains(LoadResString(61469))) << err;
+    EXPECT_TRUE(err.contains(LoadResString(IDS_CHOOSE_SEARCH_SCOPE))) << err;
     EXPECT_EQ(cli({"search", "daň", "--show", "1", "--area", "2"}, &out, &err), 1);
-    EXPECT_TRUE(err.contains(LoadResString(64496).split('\n').first())) << err;
+    EXPECT_TRUE(err.contains(LoadResString(IDS_NOTHING_FOUND_IN_AMENDMENTS).split('\n').first()))
+        << err;
 }

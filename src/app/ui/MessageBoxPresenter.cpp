@@ -1,6 +1,7 @@
 #include "app/ui/MessageBoxPresenter.h"
 
-#include "app/Strings.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -8,7 +9,7 @@
 MessageAnswer MessageBoxPresenter::present(const QString& text, MessageIcon icon,
                                            MessageButtons buttons) {
     QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(LoadResString(57344));
+    box.setWindowTitle(LoadResString(IDS_APP_TITLE));
     box.setText(text);
     switch (icon) {
     case MessageIcon::Information:

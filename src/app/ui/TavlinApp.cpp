@@ -1,23 +1,26 @@
 #include "app/ui/TavlinApp.h"
 
 #include "app/CommandLineInfo.h"
-#include "app/FileUtils.h"
-#include "app/ReportDaoError.h"
-#include "app/Strings.h"
 #include "app/ui/MessageBoxPresenter.h"
+#include "app/ui/ReaderPages.h"
 #include "db/CollectionPassword.h"
 #include "db/DaoException.h"
+#include "db/ReportDaoError.h"
 #include "frame/Looks.h"
 #include "frame/ui/MainFrame.h"
 #include "frame/ui/PictureWnd.h"
+#include "platform/FileUtils.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
 
 CTavlinApp::CTavlinApp(int& argc, char** argv)
-    : QApplication(argc, argv), m_pPresenter(std::make_unique<MessageBoxPresenter>()) {
-    setApplicationName(LoadResString(57344));
+    : QApplication(argc, argv), m_pageFactories(readerPageFactories()),
+      m_pPresenter(std::make_unique<MessageBoxPresenter>()) {
+    setApplicationName(LoadResString(IDS_APP_TITLE));
     setOrganizationName(QStringLiteral("Ardenvolt"));
     setMessagePresenter(m_pPresenter.get());
 }
@@ -52,7 +55,7 @@ bool CTavlinApp::InitInstance() {
     m_pMainFrame = std::make_unique<CMainFrame>(*this, cmdInfo.m_bShellLaunch);
     m_pMainFrame->ShowFavouritesAndStart();
     m_pMainFrame->ApplyLookColours();
-    m_pMainFrame->setWindowTitle(LoadResString(57344));
+    m_pMainFrame->setWindowTitle(LoadResString(IDS_APP_TITLE));
     m_pMainFrame->show();
     pPicture.reset();
     return true;
@@ -71,7 +74,7 @@ bool CTavlinApp::OpenDatabase() {
         m_pDatabase = Database::open(m_folders.GetDataFolder() + QStringLiteral("/TavlinDemo.db"),
                                      collectionPassword());
     } catch (const DaoException& e) {
-        ReportDaoError(61455, e);
+        ReportDaoError(IDS_DATABASE_OPEN_FAILED, e);
         return false;
     }
     return true;
@@ -84,6 +87,11 @@ void CTavlinApp::CloseDatabase() {
 void CTavlinApp::SetStatusText(const QString& text) {
     if (m_pMainFrame)
         m_pMainFrame->SetStatusText(text);
+}
+
+void CTavlinApp::setLookColour(bool bOn, const QColor& colour) {
+    m_bLookColour = bOn;
+    m_crLook = colour;
 }
 
 void CTavlinApp::ApplyLook() {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/ProgramFolders.h"
 #include "db/Database.h"
+#include "frame/ui/FrameHost.h"
+#include "platform/ProgramFolders.h"
 
 #include <QApplication>
 #include <QColor>
@@ -12,7 +13,7 @@ class MessageBoxPresenter;
 
 // The reader's application object: start-up in its fixed order, the open collection, the
 // program folders and the look colour; at exit the working folder is emptied.
-class CTavlinApp : public QApplication {
+class CTavlinApp : public QApplication, public FrameHost {
     Q_OBJECT
 public:
     CTavlinApp(int& argc, char** argv);
@@ -25,12 +26,17 @@ public:
     bool OpenDatabase();
     void CloseDatabase();
 
-    const ProgramFolders& folders() const { return m_folders; }
+    const ProgramFolders& folders() const override { return m_folders; }
     // Takes a folder as the program folder without the start-up checks (tests, tools).
     void SetProgramFolder(const QString& folder) { m_folders.SetProgramFolder(folder); }
-    Database* database() const { return m_pDatabase.get(); }
+    Database* database() const override { return m_pDatabase.get(); }
     CMainFrame* mainFrame() const { return m_pMainFrame.get(); }
-    void SetStatusText(const QString& text);
+    void SetStatusText(const QString& text) override;
+    bool lookColourOn() const override { return m_bLookColour; }
+    QColor lookColour() const override { return m_crLook; }
+    int appLook() const override { return m_nAppLook; }
+    void setLookColour(bool bOn, const QColor& colour) override;
+    const PageFactories& pageFactories() const override { return m_pageFactories; }
 
     int m_nAppLook = 2;
     bool m_bLookColour = false;
@@ -40,6 +46,7 @@ private:
     void ApplyLook();
 
     std::unique_ptr<Database> m_pDatabase;
+    PageFactories m_pageFactories;
     ProgramFolders m_folders;
     std::unique_ptr<MessageBoxPresenter> m_pPresenter;
     std::unique_ptr<CMainFrame> m_pMainFrame;

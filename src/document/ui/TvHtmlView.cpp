@@ -2,7 +2,9 @@
 
 #include "document/LinkProtocol.h"
 #include "document/ui/TvWebPage.h"
+#include "platform/CommandTable.h"
 #include "platform/Messages.h"
+#include "platform/ResourceIds.h"
 
 #include <QFile>
 #include <QTimer>
@@ -130,7 +132,7 @@ bool CTvHtmlView::OnBeforeNavigate2(const QString& url) {
     QTimer::singleShot(0, this, [this, link, validOn] {
         const QDateTime* pValidOn = validOn.isValid() ? &validOn : nullptr;
         if (!m_openDocument || !m_openDocument(link.id, link.anchor, pValidOn))
-            ShowMessage(61465);
+            ShowMessage(IDS_INVALID_LINK);
     });
     return true;
 }
@@ -156,4 +158,13 @@ void CTvHtmlView::OnRenderProcessTerminated(int status) {
         return;
     ++m_nReloads;
     QTimer::singleShot(0, this, [this] { reload(); });
+}
+
+void CTvHtmlView::RegisterCommands(CommandTable& table) {
+    table.add(
+        ID_GO_BACK, [this](int) { GoBack(); }, [this] { return m_bCanGoBack; });
+    table.add(
+        ID_GO_FORWARD, [this](int) { GoForward(); }, [this] { return m_bCanGoForward; });
+    table.add(ID_START_PAGE, [this](int) { ShowStartPage(); });
+    table.add(ID_HELP, [this](int) { ShowHelpPage(); });
 }

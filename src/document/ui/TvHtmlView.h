@@ -7,6 +7,7 @@
 #include <functional>
 
 class CTvWebPage;
+class CommandTable;
 class QWebEngineProfile;
 
 // The right pane of the main window: shows the start and help pages and the assembled documents,
@@ -30,6 +31,10 @@ public:
     void GoForward();
     void ShowStartPage();
     void ShowHelpPage();
+    // The view's commands: back, forward, the start page and help.
+    void RegisterCommands(CommandTable& table);
+    bool CanGoBack() const { return m_bCanGoBack; }
+    bool CanGoForward() const { return m_bCanGoForward; }
 
     // The document shown (from D<id>.html, T<id>.html, B<id>.html), 0 for any other page.
     int GetCurrentDocumentId() const;

@@ -1,8 +1,8 @@
 #include "frame/ui/CommandBars.h"
 
-#include "app/Strings.h"
 #include "frame/StatusText.h"
 #include "frame/ui/ToolbarIcons.h"
+#include "platform/Strings.h"
 
 #include <QAction>
 #include <QFile>

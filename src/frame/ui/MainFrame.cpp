@@ -1,14 +1,16 @@
 #include "frame/ui/MainFrame.h"
 
-#include "app/Registry.h"
-#include "app/Strings.h"
-#include "app/ui/TavlinApp.h"
 #include "document/ui/TvHtmlView.h"
 #include "frame/Looks.h"
 #include "frame/StatusText.h"
 #include "frame/ui/CommandBars.h"
+#include "frame/ui/FrameHost.h"
 #include "frame/ui/SplitterWnd.h"
 #include "navigation/ui/TvFormView.h"
+#include "platform/ProgramFolders.h"
+#include "platform/Registry.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 #include "search/HighlightScript.h"
 #include "search/ui/CsHledatPage.h"
 
@@ -30,9 +32,11 @@ namespace {
 // X11 modifier masks of the caps and num locks, as key events carry them.
 constexpr quint32 kLockMask = 0x2;
 constexpr quint32 kNumLockMask = 0x10;
+// The tab of the search page.
+constexpr int kSearchTab = IDD_HLEDAT - IDD_OBSAH;
 } // namespace
 
-CMainFrame::CMainFrame(CTavlinApp& app, bool /*bShellLaunch*/) : m_app(app) {
+CMainFrame::CMainFrame(FrameHost& app, bool /*bShellLaunch*/) : m_app(app) {
     setObjectName(QStringLiteral("mainFrame"));
     m_pCommands = new CCommandActions(this);
     connect(m_pCommands, &CCommandActions::triggered, this, &CMainFrame::OnCommand);
@@ -40,6 +44,9 @@ CMainFrame::CMainFrame(CTavlinApp& app, bool /*bShellLaunch*/) : m_app(app) {
             [this](int id) { OnSetMessageString(static_cast<unsigned>(id)); });
     OnCreateClient();
     OnCreate();
+    RegisterFrameCommands();
+    m_pHtmlView->RegisterCommands(m_commandTable);
+    m_pNavView->RegisterCommands(m_commandTable);
     resize(1100, 750);
     UpdateCommandUI();
     qApp->installEventFilter(this);
@@ -49,7 +56,7 @@ CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::OnCreateClient() {
     m_wndSplitter = new CsSplitterWnd(this);
-    m_pNavView = new CTvFormView(m_app, m_wndSplitter);
+    m_pNavView = new CTvFormView(m_app, m_app.pageFactories(), m_wndSplitter);
     m_pHtmlView = new CTvHtmlView(m_wndSplitter);
     m_pHtmlView->SetHtmlFolder(m_app.folders().GetHtmlFolder());
     m_pHtmlView->setMinimumSize(100, 200);
@@ -60,15 +67,9 @@ void CMainFrame::OnCreateClient() {
     m_pHtmlView->SetDocumentOpener([this](int id, const QString& anchor, const QDateTime* validOn) {
         return m_pNavView->OpenDocument(id, anchor, validOn);
     });
-    connect(m_pHtmlView, &CTvHtmlView::commandStateChanged, this,
-            [this](bool bBack, bool bForward) {
-                m_bCanGoBack = bBack;
-                m_bCanGoForward = bForward;
-                UpdateCommandUI();
-            });
-    connect(m_pHtmlView, &CTvHtmlView::noteRequested, this, &CMainFrame::OnNote);
+    connect(m_pHtmlView, &CTvHtmlView::commandStateChanged, this, &CMainFrame::UpdateCommandUI);
     // A hit opened from the search page shows the searched words marked, scrolled to the first.
-    if (auto* searchPage = dynamic_cast<CsHledatPage*>(m_pNavView->GetPage(3)))
+    if (auto* searchPage = dynamic_cast<CsHledatPage*>(m_pNavView->GetPage(kSearchTab)))
         connect(searchPage, &CsHledatPage::hitOpened, this, [this](const QStringList& words) {
             m_pHtmlView->RunInTargetDocumentWhenLoaded(
                 QStringLiteral("return (function (document) { return %1; })(doc);")
@@ -85,7 +86,7 @@ void CMainFrame::OnCreateClient() {
 
 void CMainFrame::OnCreate() {
     m_menus = parseMenuTable(readUiTable(QStringLiteral("menus.txt")));
-    if (const MenuTemplate* menu = findMenu(m_menus, 128))
+    if (const MenuTemplate* menu = findMenu(m_menus, IDR_MAINFRAME))
         fillMenuBar(menuBar(), *menu, *m_pCommands);
     for (QMenu* popup : menuBar()->findChildren<QMenu*>()) {
         connect(popup, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
@@ -95,15 +96,15 @@ void CMainFrame::OnCreate() {
     const std::vector<ToolbarTemplate> toolbars =
         parseToolbarTable(readUiTable(QStringLiteral("toolbars.txt")));
     const auto makeWidget = [this](const ToolbarEntry& entry) { return MakeToolbarWidget(entry); };
-    m_wndToolBar = new QToolBar(LoadResString(61457), this);
+    m_wndToolBar = new QToolBar(LoadResString(IDS_TOOLBAR_STANDARD), this);
     m_wndToolBar->setObjectName(QStringLiteral("toolbar128"));
-    m_wndSearchBar = new QToolBar(LoadResString(61466), this);
+    m_wndSearchBar = new QToolBar(LoadResString(IDS_TOOLBAR_HLEDAT), this);
     m_wndSearchBar->setObjectName(QStringLiteral("toolbar142"));
     for (QToolBar* bar : {m_wndToolBar, m_wndSearchBar})
         bar->setIconSize(QSize(16, 15));
-    if (const ToolbarTemplate* standard = findToolbar(toolbars, 128))
+    if (const ToolbarTemplate* standard = findToolbar(toolbars, IDR_MAINFRAME))
         fillToolBar(m_wndToolBar, *standard, *m_pCommands, makeWidget);
-    if (const ToolbarTemplate* search = findToolbar(toolbars, 142))
+    if (const ToolbarTemplate* search = findToolbar(toolbars, IDR_HLEDAT_BAR))
         fillToolBar(m_wndSearchBar, *search, *m_pCommands, makeWidget);
     // Both bars in one row below the menu bar, "Hledat" to the left of the standard toolbar.
     addToolBar(Qt::TopToolBarArea, m_wndSearchBar);
@@ -113,9 +114,9 @@ void CMainFrame::OnCreate() {
     m_pMessagePane->setObjectName(QStringLiteral("messagePane"));
     statusBar()->addWidget(m_pMessagePane, 1);
     for (int i = 0; i < 3; ++i) {
-        const QString text = LoadResString(59137 + static_cast<unsigned>(i));
+        const QString text = LoadResString(IDS_INDICATOR_CAPS + static_cast<unsigned>(i));
         m_pIndicators[i] = new QLabel(this);
-        m_pIndicators[i]->setObjectName(QStringLiteral("indicator%1").arg(59137 + i));
+        m_pIndicators[i]->setObjectName(QStringLiteral("indicator%1").arg(IDS_INDICATOR_CAPS + i));
         m_pIndicators[i]->setMinimumWidth(fontMetrics().horizontalAdvance(text) + 8);
         m_pIndicators[i]->setAlignment(Qt::AlignCenter);
         statusBar()->addPermanentWidget(m_pIndicators[i]);
@@ -125,7 +126,7 @@ void CMainFrame::OnCreate() {
 
 QWidget* CMainFrame::MakeToolbarWidget(const ToolbarEntry& entry) {
     if (entry.kind == ToolbarEntry::Kind::Label) {
-        auto* label = new QLabel(LoadResString(61467), this);
+        auto* label = new QLabel(LoadResString(IDS_FIND_LABEL), this);
         label->setContentsMargins(4, 0, 4, 0);
         return label;
     }
@@ -150,7 +151,7 @@ void CMainFrame::OnSetMessageString(unsigned nId) {
 }
 
 QString CMainFrame::GetIdleMessage() const {
-    return m_pNavView ? m_pNavView->GetCurrentCounterText() : LoadResString(kIdleMessageId);
+    return m_pNavView ? m_pNavView->GetCurrentCounterText() : LoadResString(IDS_IDLE_MESSAGE);
 }
 
 void CMainFrame::ShowFavouritesAndStart() {
@@ -158,11 +159,10 @@ void CMainFrame::ShowFavouritesAndStart() {
 }
 
 void CMainFrame::ApplyLookColours() {
-    const LookDefinition look = lookDefinition(m_app.m_nAppLook);
-    m_app.m_bLookColour = look.paneRgb.has_value();
-    if (m_app.m_bLookColour)
-        m_app.m_crLook = QColor::fromRgb(*look.paneRgb);
-    m_wndSplitter->SetLookColour(m_app.m_bLookColour ? m_app.m_crLook : QColor());
+    const LookDefinition look = lookDefinition(m_app.appLook());
+    const QColor colour = look.paneRgb ? QColor::fromRgb(*look.paneRgb) : QColor();
+    m_app.setLookColour(look.paneRgb.has_value(), colour);
+    m_wndSplitter->SetLookColour(colour);
     m_pNavView->ApplyLookColour();
 }
 
@@ -237,8 +237,8 @@ void CMainFrame::UpdateIndicators(Qt::KeyboardModifiers, quint32 nativeModifiers
     const bool states[3] = {(nativeModifiers & kLockMask) != 0,
                             (nativeModifiers & kNumLockMask) != 0, false};
     for (int i = 0; i < 3; ++i)
-        m_pIndicators[i]->setText(states[i] ? LoadResString(59137 + static_cast<unsigned>(i))
-                                            : QString());
+        m_pIndicators[i]->setText(
+            states[i] ? LoadResString(IDS_INDICATOR_CAPS + static_cast<unsigned>(i)) : QString());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

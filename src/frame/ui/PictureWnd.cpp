@@ -1,6 +1,7 @@
 #include "frame/ui/PictureWnd.h"
 
-#include "app/Strings.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -13,7 +14,7 @@ CsPictureWnd::CsPictureWnd()
       m_bitmap(StartupPicture()) {
     setObjectName(QStringLiteral("startupPicture"));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setWindowTitle(LoadResString(128));
+    setWindowTitle(LoadResString(IDS_TITLE));
     setFixedSize(m_bitmap.size());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
@@ -39,14 +40,15 @@ QPixmap CsPictureWnd::StartupPicture() {
     p.setPen(Qt::white);
     QFont title(QStringLiteral("DejaVu Sans"), 36, QFont::Bold);
     p.setFont(title);
-    p.drawText(QRectF(155, 70, 250, 60), Qt::AlignLeft | Qt::AlignVCenter, LoadResString(57344));
+    p.drawText(QRectF(155, 70, 250, 60), Qt::AlignLeft | Qt::AlignVCenter,
+               LoadResString(IDS_APP_TITLE));
     QFont subtitle(QStringLiteral("DejaVu Sans"), 11);
     p.setFont(subtitle);
     p.drawText(QRectF(158, 130, 250, 40), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                QStringLiteral("Předpisy a judikatura\nukázková sbírka"));
     p.setPen(QColor(0xDD, 0xEC, 0xFE));
     p.drawText(QRectF(0, 220, picture.width() - 16, 30), Qt::AlignRight | Qt::AlignVCenter,
-               LoadResString(57346));
+               LoadResString(IDS_PICTURE_CAPTION));
     return picture;
 }
 

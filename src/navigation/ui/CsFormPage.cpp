@@ -1,14 +1,15 @@
 #include "navigation/ui/CsFormPage.h"
 
-#include "app/ReportDaoError.h"
-#include "app/Strings.h"
 #include "db/DaoException.h"
 #include "db/DokumentRecordsets.h"
-#include "navigation/ListConditions.h"
+#include "db/ListConditions.h"
+#include "db/ReportDaoError.h"
 #include "navigation/ui/DialogBuilder.h"
 #include "navigation/ui/NavigationApp.h"
 #include "navigation/ui/TvFormView.h"
 #include "navigation/ui/WaitCursor.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 
 #include <QComboBox>
 #include <QResizeEvent>
@@ -21,7 +22,7 @@ namespace {
 void fillLookupCombo(QComboBox* combo, Recordset& recordset, const QString& column, int allData) {
     const QSignalBlocker blocker(combo);
     combo->clear();
-    combo->addItem(LoadResString(61456), allData);
+    combo->addItem(LoadResString(IDS_ALL), allData);
     try {
         recordset.Open();
         for (; !recordset.IsEOF(); recordset.MoveNext())
@@ -45,13 +46,13 @@ void stretchTo(QWidget* control, int right) {
 // The combos, edits and group boxes that span the page's width, by template.
 QVector<int> spanningControls(int nTemplateId) {
     switch (nTemplateId) {
-    case 131:
+    case IDD_OBSAH:
         return {1023, 1003, 1046};
-    case 132:
+    case IDD_REJSTRIK:
         return {1005};
-    case 134:
+    case IDD_HLEDAT:
         return {1023, 1003, 1028, 1046};
-    case 135:
+    case IDD_INDEX:
         return {1023, 1003, 1040, 1037};
     default:
         return {};
@@ -137,11 +138,11 @@ void CsFormPage::OnSize(int cx, int cy) {
     for (int id : spanningControls(m_nTemplateId))
         stretchTo(GetDlgItem(id), right);
     if (m_nTemplateId == 134) {
-        if (QWidget* button = GetDlgItem(1010)) {
+        if (QWidget* button = GetDlgItem(IDC_HLEDAT_BUTTON)) {
             button->move(right - button->width(), button->y());
-            stretchTo(GetDlgItem(1027), button->x() - 5);
+            stretchTo(GetDlgItem(IDC_HLEDAT_TEXT), button->x() - 5);
         } else {
-            stretchTo(GetDlgItem(1027), right);
+            stretchTo(GetDlgItem(IDC_HLEDAT_TEXT), right);
         }
     }
 }

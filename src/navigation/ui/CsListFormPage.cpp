@@ -1,15 +1,16 @@
 #include "navigation/ui/CsListFormPage.h"
 
-#include "app/CommandLineInfo.h"
-#include "app/ReportDaoError.h"
-#include "app/Strings.h"
 #include "db/DaoException.h"
 #include "db/DokumentRecordsets.h"
+#include "db/ListConditions.h"
+#include "db/ReportDaoError.h"
 #include "navigation/DocumentListModel.h"
-#include "navigation/ListConditions.h"
 #include "navigation/ui/NavigationApp.h"
 #include "navigation/ui/TvFormView.h"
 #include "navigation/ui/WaitCursor.h"
+#include "platform/LaunchFlags.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -21,11 +22,11 @@ void CsListFormPage::InitBaseCondition() {
 }
 
 void CsListFormPage::InitControls() {
-    m_list = qobject_cast<QTreeView*>(GetDlgItem(1038));
+    m_list = qobject_cast<QTreeView*>(GetDlgItem(IDC_LIST));
     if (!m_list)
         return;
     m_pModel = new DocumentListModel(this);
-    m_pModel->setHeaderText(LoadResString(61459));
+    m_pModel->setHeaderText(LoadResString(IDS_COLUMN_DOKUMENT));
     m_list->setModel(m_pModel);
     m_list->setColumnWidth(0, m_list->width() - 21);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,

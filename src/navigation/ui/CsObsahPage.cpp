@@ -1,23 +1,24 @@
 #include "navigation/ui/CsObsahPage.h"
 
-#include "app/ReportDaoError.h"
 #include "db/DaoException.h"
 #include "db/DokumentRecordsets.h"
-#include "navigation/ListConditions.h"
+#include "db/ListConditions.h"
+#include "db/ReportDaoError.h"
 #include "navigation/ui/NavigationApp.h"
 #include "navigation/ui/WaitCursor.h"
 #include "platform/Messages.h"
+#include "platform/ResourceIds.h"
 
 #include <QComboBox>
 
 void CsObsahPage::InitControls() {
     // The first fill runs before the combos are filled, so it never uses them.
     CsListFormPage::InitControls();
-    m_cbOblast = qobject_cast<QComboBox*>(GetDlgItem(1023));
-    m_cbTyp = qobject_cast<QComboBox*>(GetDlgItem(1003));
+    m_cbOblast = qobject_cast<QComboBox*>(GetDlgItem(IDC_OBLAST));
+    m_cbTyp = qobject_cast<QComboBox*>(GetDlgItem(IDC_TYP));
     FillOblastCombo();
     FillTypCombo();
-    auto* zobraz = qobject_cast<QComboBox*>(GetDlgItem(1046));
+    auto* zobraz = qobject_cast<QComboBox*>(GetDlgItem(IDC_ZOBRAZ));
     if (zobraz)
         zobraz->setCurrentIndex(m_nZobraz);
     for (QComboBox* combo : {m_cbOblast, m_cbTyp, zobraz}) {
@@ -31,7 +32,7 @@ void CsObsahPage::OnFilterChange() {
     if (!database)
         return;
     const WaitCursor wait;
-    if (auto* zobraz = qobject_cast<QComboBox*>(GetDlgItem(1046)))
+    if (auto* zobraz = qobject_cast<QComboBox*>(GetDlgItem(IDC_ZOBRAZ)))
         m_nZobraz = zobraz->currentIndex();
     const QString filter =
         joinConditions({m_strBaseCondition, GetFilterCondition(), GetNovelizaceCondition()});
@@ -50,5 +51,5 @@ void CsObsahPage::OnFilterChange() {
     if (bAny)
         FillList(filter);
     else
-        ShowMessage(61476);
+        ShowMessage(IDS_NO_RECORD_FOR_CHOICE);
 }

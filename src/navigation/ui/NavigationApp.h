@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QString>
 
-class CTavlinApp;
 class QWidget;
 class Database;
 class ProgramFolders;
@@ -19,20 +18,6 @@ public:
     // Whether the pages paint in the look colour, and that colour.
     virtual bool lookColourOn() const = 0;
     virtual QColor lookColour() const = 0;
-};
-
-// The reader's own application object seen as the navigation pane needs it.
-class TavlinAppNavigation : public NavigationApp {
-public:
-    explicit TavlinAppNavigation(CTavlinApp& app) : m_app(app) {}
-    Database* database() const override;
-    const ProgramFolders& folders() const override;
-    void SetStatusText(const QString& text) override;
-    bool lookColourOn() const override;
-    QColor lookColour() const override;
-
-private:
-    CTavlinApp& m_app;
 };
 
 // Paints `widget` in the look colour when the look has one, else in the default palette.

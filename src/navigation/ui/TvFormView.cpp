@@ -1,14 +1,13 @@
 #include "navigation/ui/TvFormView.h"
 
-#include "app/Registry.h"
-#include "app/Strings.h"
 #include "document/DocumentAssembler.h"
 #include "navigation/ui/CsFormPage.h"
-#include "navigation/ui/CsListFormPage.h"
-#include "navigation/ui/CsObsahPage.h"
 #include "navigation/ui/DialogBuilder.h"
 #include "navigation/ui/NavigationApp.h"
-#include "search/ui/CsHledatPage.h"
+#include "platform/CommandTable.h"
+#include "platform/Registry.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,8 +19,6 @@
 #include <numeric>
 
 namespace {
-constexpr int kTabId = 1000;
-constexpr int kPageFrameId = 1025;
 
 // The look's own tabs, with less room beside each caption.
 class CompactTabStyle : public QProxyStyle {
@@ -35,12 +32,8 @@ public:
 };
 } // namespace
 
-CTvFormView::CTvFormView(CTavlinApp& app, QWidget* parent)
-    : QWidget(parent), m_pOwnApp(std::make_unique<TavlinAppNavigation>(app)), m_app(*m_pOwnApp) {
-    OnInitialUpdate();
-}
-
-CTvFormView::CTvFormView(NavigationApp& app, QWidget* parent) : QWidget(parent), m_app(app) {
+CTvFormView::CTvFormView(NavigationApp& app, PageFactories pages, QWidget* parent)
+    : QWidget(parent), m_app(app), m_pageFactories(std::move(pages)) {
     OnInitialUpdate();
 }
 
@@ -50,9 +43,9 @@ void CTvFormView::OnInitialUpdate() {
     m_nPaneWidth = std::max(
         kMinPaneWidth, GetProfileInt(QStringLiteral("Settings"), QStringLiteral("Width"), 434));
     setMinimumWidth(kMinPaneWidth);
-    buildDialog(this, 130);
-    m_wndTab = qobject_cast<QTabBar*>(dialogItem(this, kTabId));
-    m_pPageFrame = qobject_cast<QLabel*>(dialogItem(this, kPageFrameId));
+    buildDialog(this, IDD_NAVIGATION);
+    m_wndTab = qobject_cast<QTabBar*>(dialogItem(this, IDC_TAB));
+    m_pPageFrame = qobject_cast<QLabel*>(dialogItem(this, IDC_PAGE_FRAME));
     m_arrPages.clear();
     if (!m_wndTab)
         return;
@@ -61,8 +54,8 @@ void CTvFormView::OnInitialUpdate() {
     compactTabs->setParent(m_wndTab);
     m_wndTab->setStyle(compactTabs);
     for (int i = 0; i <= 5; ++i)
-        AddPage(131 + i, LoadResString(61446 + i));
-    AddPage(152, LoadResString(61487));
+        AddPage(131 + i, LoadResString(IDS_TAB_OBSAH + i));
+    AddPage(152, LoadResString(IDS_TAB_OBLIBENE));
     m_nCurPage = 0;
     m_wndTab->setCurrentIndex(0);
     m_arrPages[0]->show();
@@ -73,18 +66,10 @@ void CTvFormView::OnInitialUpdate() {
 }
 
 CsFormPage* CTvFormView::CreatePage(int nTemplate) {
-    switch (nTemplate) {
-    case 131:
-        return new CsObsahPage(*this, m_app);
-    case 133:
-    case 136:
-        return new CsListFormPage(nTemplate, *this, m_app);
-    case 134:
-        return new CsHledatPage(*this, m_app);
-    default:
-        // Register, index and favourites: their controls, no behaviour yet.
-        return new CsFormPage(nTemplate, *this, m_app);
-    }
+    const auto factory = m_pageFactories.constFind(nTemplate);
+    if (factory != m_pageFactories.constEnd())
+        return (*factory)(*this, m_app);
+    return new CsFormPage(nTemplate, *this, m_app);
 }
 
 void CTvFormView::AddPage(int nTemplate, const QString& caption) {
@@ -165,4 +150,10 @@ void CTvFormView::OnSize(int cx, int cy) {
     for (CsFormPage* page : m_arrPages)
         page->setGeometry(rect);
     update();
+}
+
+void CTvFormView::RegisterCommands(CommandTable& table) {
+    const auto openFixedLaw = [this](int id) { OpenFixedLaw(static_cast<unsigned>(id)); };
+    table.addRange(ID_FIXED_LAW_FIRST, ID_FIXED_LAW_LAST, openFixedLaw);
+    table.add(ID_FIXED_LAW_EXTRA, openFixedLaw);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "navigation/ui/PageFactories.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QVector>
@@ -7,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-class CTavlinApp;
+class CommandTable;
 class CsFormPage;
 class Database;
 class DocumentAssembler;
@@ -23,8 +25,10 @@ public:
     // The narrowest the pane may be; the splitter keeps it at least this wide.
     static constexpr int kMinPaneWidth = 390;
 
-    explicit CTvFormView(CTavlinApp& app, QWidget* parent = nullptr);
-    explicit CTvFormView(NavigationApp& app, QWidget* parent = nullptr);
+    // The pages come from `pages` by dialog template; a template without a factory gets a plain
+    // page with its controls.
+    explicit CTvFormView(NavigationApp& app, PageFactories pages = navigationPageFactories(),
+                         QWidget* parent = nullptr);
     ~CTvFormView() override;
 
     // Where assembled documents go: navigate to a file, refresh the shown page (a changed note
@@ -53,6 +57,8 @@ public:
                       const QDateTime* validOn);
     void OpenByDesignation(const QString& ozn);
     void OpenFixedLaw(unsigned nCmd);
+    // The pane's commands: the fixed laws.
+    void RegisterCommands(CommandTable& table);
     void ShowPrintVersion();
     void RefreshTitlePage(int id, const QString& title);
     QString GetDocumentName(int id, QString& display);
@@ -74,8 +80,8 @@ private:
     void OnSize(int cx, int cy);
     DocumentAssembler* assembler();
 
-    std::unique_ptr<NavigationApp> m_pOwnApp;
     NavigationApp& m_app;
+    PageFactories m_pageFactories;
     QTabBar* m_wndTab = nullptr;
     QLabel* m_pPageFrame = nullptr;
     QVector<CsFormPage*> m_arrPages;

@@ -1,9 +1,10 @@
 #include "search/ui/CsHledatPage.h"
 
-#include "app/ProgramFolders.h"
 #include "navigation/ui/NavigationApp.h"
 #include "navigation/ui/TvFormView.h"
 #include "navigation/ui/WaitCursor.h"
+#include "platform/ProgramFolders.h"
+#include "platform/ResourceIds.h"
 #include "search/SearchExpression.h"
 #include "search/SearchResultModel.h"
 
@@ -39,14 +40,14 @@ void CsHledatPage::OnInitialUpdate() {
 }
 
 void CsHledatPage::InitControls() {
-    m_list = qobject_cast<QTreeView*>(GetDlgItem(1038));
-    m_cbOblast = qobject_cast<QComboBox*>(GetDlgItem(1023));
-    m_cbTyp = qobject_cast<QComboBox*>(GetDlgItem(1003));
-    m_cbZobraz = qobject_cast<QComboBox*>(GetDlgItem(1046));
-    m_cbSearch = qobject_cast<QComboBox*>(GetDlgItem(1027));
-    m_chkInText = qobject_cast<QCheckBox*>(GetDlgItem(1020));
-    m_chkInName = qobject_cast<QCheckBox*>(GetDlgItem(1021));
-    m_chkInNumber = qobject_cast<QCheckBox*>(GetDlgItem(1022));
+    m_list = qobject_cast<QTreeView*>(GetDlgItem(IDC_LIST));
+    m_cbOblast = qobject_cast<QComboBox*>(GetDlgItem(IDC_OBLAST));
+    m_cbTyp = qobject_cast<QComboBox*>(GetDlgItem(IDC_TYP));
+    m_cbZobraz = qobject_cast<QComboBox*>(GetDlgItem(IDC_ZOBRAZ));
+    m_cbSearch = qobject_cast<QComboBox*>(GetDlgItem(IDC_HLEDAT_TEXT));
+    m_chkInText = qobject_cast<QCheckBox*>(GetDlgItem(IDC_IN_TEXT));
+    m_chkInName = qobject_cast<QCheckBox*>(GetDlgItem(IDC_IN_NAME));
+    m_chkInNumber = qobject_cast<QCheckBox*>(GetDlgItem(IDC_IN_NUMBER));
     FillOblastCombo();
     FillTypCombo();
     if (m_list) {
@@ -70,7 +71,7 @@ void CsHledatPage::InitControls() {
         if (QLineEdit* edit = m_cbSearch->lineEdit())
             connect(edit, &QLineEdit::returnPressed, this, [this] { RunSearch(); });
     }
-    if (auto* button = qobject_cast<QPushButton*>(GetDlgItem(1010))) {
+    if (auto* button = qobject_cast<QPushButton*>(GetDlgItem(IDC_HLEDAT_BUTTON))) {
         button->setDefault(true);
         connect(button, &QPushButton::clicked, this, [this] { RunSearch(); });
     }
@@ -194,4 +195,10 @@ void CsHledatPage::OnFilterChange(bool bReadDialog) {
     takeFilters();
     m_pSession->RefreshResults();
     showRows();
+}
+
+void addSearchPages(PageFactories& factories) {
+    factories.insert(IDD_HLEDAT, [](CTvFormView& host, NavigationApp& app) -> CsFormPage* {
+        return new CsHledatPage(host, app);
+    });
 }

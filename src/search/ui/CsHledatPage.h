@@ -1,6 +1,7 @@
 #pragma once
 
 #include "navigation/ui/CsFormPage.h"
+#include "navigation/ui/PageFactories.h"
 #include "search/SearchSession.h"
 
 #include <memory>
@@ -55,3 +56,6 @@ private:
 
     std::unique_ptr<SearchSession> m_pSession;
 };
+
+// Adds the search page to the pages of the navigation pane.
+void addSearchPages(PageFactories& factories);

@@ -1,5 +1,6 @@
-#include "app/Strings.h"
 #include "db/Database.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -49,7 +50,7 @@ TEST_F(ReaderStartup, MissingDataFolderEndsTheStartWithOneMessage) {
     QDir(m_program.path()).rmdir("Data");
     QDir(m_program.file("Html")).removeRecursively();
     EXPECT_NE(startReader(), 0);
-    EXPECT_EQ(messages(), QStringList{LoadResString(61452)});
+    EXPECT_EQ(messages(), QStringList{LoadResString(IDS_NO_DATA_FOLDER)});
     EXPECT_TRUE(workingFolderExistsAndIsEmpty());
 }
 
@@ -57,8 +58,10 @@ TEST_F(ReaderStartup, MissingCollectionShowsTheOpenFailureWithTheDescription) {
     EXPECT_NE(startReader(), 0);
     const QStringList shown = messages();
     ASSERT_EQ(shown.size(), 1);
-    EXPECT_TRUE(shown.first().startsWith(oneLine(LoadResString(61455) + "\n\n"))) << shown.first();
-    EXPECT_GT(shown.first().size(), oneLine(LoadResString(61455) + "\n\n").size());
+    EXPECT_TRUE(shown.first().startsWith(oneLine(LoadResString(IDS_DATABASE_OPEN_FAILED) + "\n\n")))
+        << shown.first();
+    EXPECT_GT(shown.first().size(),
+              oneLine(LoadResString(IDS_DATABASE_OPEN_FAILED) + "\n\n").size());
 }
 
 TEST_F(ReaderStartup, CorruptOrForeignCollectionIsRefused) {
@@ -69,14 +72,14 @@ TEST_F(ReaderStartup, CorruptOrForeignCollectionIsRefused) {
     }
     EXPECT_NE(startReader(), 0);
     ASSERT_EQ(messages().size(), 1);
-    EXPECT_TRUE(messages().first().startsWith(oneLine(LoadResString(61455))));
+    EXPECT_TRUE(messages().first().startsWith(oneLine(LoadResString(IDS_DATABASE_OPEN_FAILED))));
 
     QFile::remove(m_program.file("Data/TavlinDemo.db"));
     QFile::remove(m_messageFile);
     Database::create(m_program.file("Data/TavlinDemo.db"), "another password");
     EXPECT_NE(startReader(), 0);
     ASSERT_EQ(messages().size(), 1);
-    EXPECT_TRUE(messages().first().startsWith(oneLine(LoadResString(61455))));
+    EXPECT_TRUE(messages().first().startsWith(oneLine(LoadResString(IDS_DATABASE_OPEN_FAILED))));
     EXPECT_TRUE(QFile::exists(m_program.file("Data/TavlinDemo.db")));
 }
 

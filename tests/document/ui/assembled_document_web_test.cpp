@@ -1,9 +1,10 @@
-#include "app/Strings.h"
 #include "app/ui/TavlinApp.h"
 #include "document/ui/TvHtmlView.h"
 #include "frame/ui/CommandBars.h"
 #include "frame/ui/MainFrame.h"
 #include "navigation/ui/TvFormView.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 #include "search/FulltextIndex.h"
 #include "search/SearchResultModel.h"
 #include "search/ui/CsHledatPage.h"
@@ -107,26 +108,26 @@ protected:
 TEST_F(AssembledDocumentTest, CrossReferenceOpensTheOtherDocumentAtItsParagraph) {
     RecordedMessages messages;
     // The first fixed law of the favourites menu is designation "DP".
-    m_frame->Commands().find(32798)->trigger();
+    m_frame->Commands().find(ID_FIXED_LAW_FIRST)->trigger();
     EXPECT_TRUE(bodyLocation(1).endsWith(QStringLiteral("/B1.html"))) << bodyLocation(1);
 
     runScript(QStringLiteral("window.frames['frm2'].document.getElementById('to2').click()"));
     const QString body = bodyLocation(2);
     EXPECT_TRUE(body.endsWith(QStringLiteral("/B2.html#par3"))) << body;
     EXPECT_GT(runScript(QStringLiteral("window.frames['frm2'].scrollY")).toInt(), 2000);
-    ASSERT_TRUE(waitUntil([&] { return m_frame->m_bCanGoBack; }));
+    ASSERT_TRUE(waitUntil([&] { return m_frame->GetHtmlView()->CanGoBack(); }));
 
-    m_frame->OnCommand(CMainFrame::ID_GO_BACK);
+    m_frame->OnCommand(ID_GO_BACK);
     EXPECT_TRUE(bodyLocation(1).endsWith(QStringLiteral("/B1.html")));
-    ASSERT_TRUE(waitUntil([&] { return m_frame->m_bCanGoForward; }));
-    m_frame->OnCommand(CMainFrame::ID_GO_FORWARD);
+    ASSERT_TRUE(waitUntil([&] { return m_frame->GetHtmlView()->CanGoForward(); }));
+    m_frame->OnCommand(ID_GO_FORWARD);
     EXPECT_TRUE(bodyLocation(2).endsWith(QStringLiteral("/B2.html#par3")));
-    m_frame->OnCommand(CMainFrame::ID_GO_BACK);
+    m_frame->OnCommand(ID_GO_BACK);
     ASSERT_FALSE(bodyLocation(1).isEmpty());
 
     runScript(QStringLiteral("window.frames['frm2'].document.getElementById('missing').click()"));
     ASSERT_TRUE(waitUntil([&] { return !messages.texts.isEmpty(); }));
-    EXPECT_EQ(messages.texts, QStringList{LoadResString(61465)});
+    EXPECT_EQ(messages.texts, QStringList{LoadResString(IDS_INVALID_LINK)});
     EXPECT_EQ(m_view->GetCurrentDocumentId(), 1);
 }
 

@@ -1,9 +1,10 @@
-#include "app/Strings.h"
 #include "app/ui/TavlinApp.h"
 #include "document/ui/TvHtmlView.h"
 #include "frame/ui/CommandBars.h"
 #include "frame/ui/MainFrame.h"
 #include "navigation/ui/TvFormView.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 #include "support/RecordedMessages.h"
 #include "support/RunScript.h"
 #include "support/TestSupport.h"
@@ -145,7 +146,7 @@ TEST_F(HtmlViewTest, DocumentLinkOpensTheDocumentAtItsAnchorAndHistoryMoves) {
     showDocument(1, QString());
     ASSERT_TRUE(documentShown(1));
     EXPECT_EQ(m_view->GetCurrentDocumentId(), 1);
-    EXPECT_FALSE(m_frame->Commands().find(CMainFrame::ID_GO_BACK)->isEnabled());
+    EXPECT_FALSE(m_frame->Commands().find(ID_GO_BACK)->isEnabled());
 
     click(QStringLiteral("frm2"), QStringLiteral("to2"));
     ASSERT_TRUE(documentShown(2));
@@ -156,14 +157,14 @@ TEST_F(HtmlViewTest, DocumentLinkOpensTheDocumentAtItsAnchorAndHistoryMoves) {
     EXPECT_TRUE(targetLocation().endsWith(QStringLiteral("/B2.html#par3"))) << targetLocation();
     EXPECT_GT(runScript(QStringLiteral("window.frames['frm2'].scrollY")).toInt(), 1000);
     EXPECT_EQ(m_view->GetCurrentDocumentId(), 2);
-    ASSERT_TRUE(waitUntil([&] { return m_frame->m_bCanGoBack; }));
-    EXPECT_TRUE(m_frame->Commands().find(CMainFrame::ID_GO_BACK)->isEnabled());
-    EXPECT_FALSE(m_frame->Commands().find(CMainFrame::ID_GO_FORWARD)->isEnabled());
+    ASSERT_TRUE(waitUntil([&] { return m_frame->GetHtmlView()->CanGoBack(); }));
+    EXPECT_TRUE(m_frame->Commands().find(ID_GO_BACK)->isEnabled());
+    EXPECT_FALSE(m_frame->Commands().find(ID_GO_FORWARD)->isEnabled());
 
-    m_frame->OnCommand(CMainFrame::ID_GO_BACK);
+    m_frame->OnCommand(ID_GO_BACK);
     ASSERT_TRUE(documentShown(1));
-    ASSERT_TRUE(waitUntil([&] { return m_frame->m_bCanGoForward; }));
-    EXPECT_TRUE(m_frame->Commands().find(CMainFrame::ID_GO_FORWARD)->isEnabled());
+    ASSERT_TRUE(waitUntil([&] { return m_frame->GetHtmlView()->CanGoForward(); }));
+    EXPECT_TRUE(m_frame->Commands().find(ID_GO_FORWARD)->isEnabled());
     EXPECT_EQ(m_view->GetCurrentDocumentId(), 1);
 
     // The browser's Forward key pressed while the navigation pane has the focus.
@@ -185,7 +186,7 @@ TEST_F(HtmlViewTest, DatedMissingAndZeroLinksAndTheNoteIcon) {
 
     click(QStringLiteral("frm2"), QStringLiteral("missing"));
     ASSERT_TRUE(waitUntil([&] { return !messages.texts.isEmpty(); }));
-    EXPECT_EQ(messages.texts, QStringList{LoadResString(61465)});
+    EXPECT_EQ(messages.texts, QStringList{LoadResString(IDS_INVALID_LINK)});
     ASSERT_EQ(m_opened.size(), 1u);
     EXPECT_EQ(m_opened[0].id, 999);
     EXPECT_EQ(m_view->GetCurrentDocumentId(), 1);

@@ -1,5 +1,6 @@
-#include "app/Strings.h"
 #include "frame/ui/PictureWnd.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -12,7 +13,7 @@ TEST(PictureWnd, FramelessOnTopAndCentredInThePicturesSize) {
     EXPECT_EQ(picture.size(), bitmap.size());
     EXPECT_TRUE(picture.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(picture.windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(picture.windowTitle(), LoadResString(128));
+    EXPECT_EQ(picture.windowTitle(), LoadResString(IDS_TITLE));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(picture.geometry().center().x() / 2, screen.center().x() / 2);
     EXPECT_EQ(picture.geometry().center().y() / 2, screen.center().y() / 2);

@@ -1,4 +1,4 @@
-#include "app/Registry.h"
+#include "platform/Registry.h"
 #include "support/TestSupport.h"
 
 #include <QStandardPaths>

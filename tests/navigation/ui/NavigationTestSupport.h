@@ -1,11 +1,12 @@
 #pragma once
 
-#include "app/ProgramFolders.h"
+#include "app/ui/ReaderPages.h"
 #include "db/Database.h"
 #include "navigation/DocumentListModel.h"
 #include "navigation/ui/CsListFormPage.h"
 #include "navigation/ui/NavigationApp.h"
 #include "navigation/ui/TvFormView.h"
+#include "platform/ProgramFolders.h"
 #include "support/RecordedMessages.h"
 #include "support/TestSupport.h"
 
@@ -60,7 +61,7 @@ protected:
     }
 
     std::unique_ptr<CTvFormView> makeView() {
-        auto view = std::make_unique<CTvFormView>(m_app);
+        auto view = std::make_unique<CTvFormView>(m_app, readerPageFactories());
         view->setDocumentTarget([this](const QString& file) { m_navigated << file; }, {},
                                 [this] { ++m_nPrints; });
         view->resize(434, 600);

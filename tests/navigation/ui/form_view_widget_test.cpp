@@ -1,6 +1,7 @@
 #include "NavigationTestSupport.h"
-#include "app/Registry.h"
-#include "app/Strings.h"
+#include "platform/Registry.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 
 #include <QPushButton>
 #include <QSplitter>
@@ -43,8 +44,8 @@ TEST_F(FormView, SevenTabsInOrderWithOnlyTheContentsShownAtStart) {
     EXPECT_EQ(shownPages(*view), QList<int>{0});
     EXPECT_EQ(m_app.lastStatus(), "(0/5)");
     // Pages without their own behaviour yet still carry their template's controls.
-    EXPECT_NE(view->GetPage(1)->GetDlgItem(1006), nullptr);
-    EXPECT_NE(view->GetPage(4)->GetDlgItem(1037), nullptr);
+    EXPECT_NE(view->GetPage(1)->GetDlgItem(IDC_TREE), nullptr);
+    EXPECT_NE(view->GetPage(4)->GetDlgItem(IDC_QUICK_FIND), nullptr);
 }
 
 TEST_F(FormView, TabChangeShowsThatPageAndPutsItsCounterIntoTheStatusBar) {
@@ -81,9 +82,9 @@ TEST_F(FormView, ResizingKeepsTheMarginsOfEveryTemplate) {
         for (int id : {1023, 1003, 1046})
             EXPECT_EQ(obsah->GetDlgItem(id)->geometry().right() + 1, obsah->width() - 5) << id;
         const CsFormPage* hledat = view->GetPage(3);
-        const QWidget* button = hledat->GetDlgItem(1010);
+        const QWidget* button = hledat->GetDlgItem(IDC_HLEDAT_BUTTON);
         EXPECT_EQ(button->geometry().right() + 1, hledat->width() - 5);
-        EXPECT_EQ(hledat->GetDlgItem(1027)->geometry().right() + 1, button->x() - 5);
+        EXPECT_EQ(hledat->GetDlgItem(IDC_HLEDAT_TEXT)->geometry().right() + 1, button->x() - 5);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "NavigationTestSupport.h"
-#include "app/CommandLineInfo.h"
-#include "app/Strings.h"
+#include "platform/LaunchFlags.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 
 namespace {
 using ListPages = NavigationFixture;
@@ -26,7 +27,7 @@ TEST_F(ListPages, ContentsListsEachRegulationOnceByNameWithUnfilteredCombos) {
     QComboBox* zobraz = combo(obsah, 1046);
     ASSERT_TRUE(oblast && typ && zobraz);
     ASSERT_EQ(oblast->count(), 4);
-    EXPECT_EQ(oblast->itemText(0), LoadResString(61456));
+    EXPECT_EQ(oblast->itemText(0), LoadResString(IDS_ALL));
     EXPECT_EQ(oblast->itemData(0).toInt(), 0);
     EXPECT_EQ(oblast->itemText(1), "Daně");
     EXPECT_EQ(oblast->itemText(2), "Obchodní právo");
@@ -120,7 +121,7 @@ TEST_F(ListPages, ChoiceWithoutDocumentsSaysSoAndKeepsTheRows) {
     choose(combo(obsah, 1023), 3);
     ASSERT_EQ(rows(obsah), (QStringList{kRegulations[0], kRegulations[3]}));
     choose(combo(obsah, 1003), 0);
-    EXPECT_EQ(m_messages.texts, QStringList{LoadResString(61476)});
+    EXPECT_EQ(m_messages.texts, QStringList{LoadResString(IDS_NO_RECORD_FOR_CHOICE)});
     EXPECT_EQ(rows(obsah), (QStringList{kRegulations[0], kRegulations[3]}));
     EXPECT_EQ(m_app.lastStatus(), "(0/2)");
 

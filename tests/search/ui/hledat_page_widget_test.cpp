@@ -1,7 +1,9 @@
-#include "app/Registry.h"
-#include "app/Strings.h"
+#include "app/ui/ReaderPages.h"
 #include "navigation/ui/NavigationTestSupport.h"
 #include "navigation/ui/TvFormView.h"
+#include "platform/Registry.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 #include "search/FulltextIndex.h"
 #include "search/SearchFixture.h"
 #include "search/SearchResultModel.h"
@@ -33,7 +35,7 @@ protected:
         SearchFixture::TearDown();
     }
     std::unique_ptr<CsHledatPage> makePage() {
-        m_view = std::make_unique<CTvFormView>(m_app);
+        m_view = std::make_unique<CTvFormView>(m_app, readerPageFactories());
         m_view->setDocumentTarget([this](const QString& file) { m_navigated << file; }, {}, {});
         auto page = std::make_unique<CsHledatPage>(*m_view, m_app);
         page->Create(QRect(0, 0, 434, 500));
@@ -42,7 +44,7 @@ protected:
     }
     void search(CsHledatPage& page, const QString& text) {
         page.m_cbSearch->setEditText(text);
-        qobject_cast<QPushButton*>(page.GetDlgItem(1010))->click();
+        qobject_cast<QPushButton*>(page.GetDlgItem(IDC_HLEDAT_BUTTON))->click();
     }
     static QStringList column(const CsHledatPage& page, int c) {
         QStringList texts;
@@ -72,7 +74,8 @@ TEST_F(HledatPage, StartsWithTheStoredSettingsAndHistory) {
     EXPECT_FALSE(page->m_chkInName->isChecked());
     EXPECT_TRUE(page->m_chkInNumber->isChecked());
     EXPECT_EQ(page->m_cbZobraz->currentIndex(), 1);
-    EXPECT_EQ(page->m_pModel->headerData(0, Qt::Horizontal).toString(), LoadResString(61458));
+    EXPECT_EQ(page->m_pModel->headerData(0, Qt::Horizontal).toString(),
+              LoadResString(IDS_COLUMN_NORMA));
     EXPECT_EQ(page->m_list->columnWidth(1), page->m_list->width() - 121);
 }
 
@@ -105,11 +108,12 @@ TEST_F(HledatPage, MessagesAndFocusForBadInput) {
     auto page = makePage();
     search(*page, "");
     search(*page, "ab");
-    EXPECT_EQ(m_messages.texts, (QStringList{LoadResString(61460), LoadResString(61461)}));
+    EXPECT_EQ(m_messages.texts, (QStringList{LoadResString(IDS_ENTER_SEARCH_TEXT),
+                                             LoadResString(IDS_SEARCH_TEXT_TOO_SHORT)}));
     EXPECT_EQ(page->m_cbSearch->count(), 0);
     page->m_chkInText->setChecked(false);
     page->m_chkInName->setChecked(false);
     page->m_chkInNumber->setChecked(false);
     search(*page, "daň");
-    EXPECT_EQ(m_messages.texts.last(), LoadResString(61469));
+    EXPECT_EQ(m_messages.texts.last(), LoadResString(IDS_CHOOSE_SEARCH_SCOPE));
 }

@@ -1,9 +1,10 @@
-#include "app/ProgramFolders.h"
+#include "platform/ProgramFolders.h"
 
-#include "app/FileUtils.h"
-#include "app/Strings.h"
+#include "platform/FileUtils.h"
 #include "platform/Messages.h"
 #include "platform/PrivateTempFolder.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,8 @@ const char* const g_arrMarkerImages[6] = {"paragrafy.gif",    "s_vlevo.gif",
 
 namespace {
 void reportFolderProblem(const QString& path) {
-    ShowMessage(LoadResString(61464).replace(QStringLiteral("%1"), path), MessageIcon::Error);
+    ShowMessage(LoadResString(IDS_FOLDER_NOT_CREATED).replace(QStringLiteral("%1"), path),
+                MessageIcon::Error);
 }
 
 QString workingFolderPath() {
@@ -41,15 +43,15 @@ bool ProgramFolders::CheckFolders(bool bShellLaunch, const QString& programPath)
     }
     SetProgramFolder(QDir::currentPath());
     if (!PathExists(m_strDataFolder)) {
-        ShowMessage(61452, MessageIcon::Error);
+        ShowMessage(IDS_NO_DATA_FOLDER, MessageIcon::Error);
         return false;
     }
     if (!PathExists(m_strIndexFolder)) {
-        ShowMessage(61453, MessageIcon::Error);
+        ShowMessage(IDS_NO_INDEX_FOLDER, MessageIcon::Error);
         return false;
     }
     if (!PathExists(m_strHtmlFolder)) {
-        ShowMessage(61454, MessageIcon::Error);
+        ShowMessage(IDS_NO_HTML_FOLDER, MessageIcon::Error);
         return false;
     }
     GetWorkingFolder();

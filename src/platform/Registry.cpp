@@ -1,4 +1,4 @@
-#include "app/Registry.h"
+#include "platform/Registry.h"
 
 QString GetProductKey() {
     return QStringLiteral("SOFTWARE\\Ardenvolt\\") + QStringLiteral("Tavlin\\");

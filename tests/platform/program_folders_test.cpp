@@ -1,6 +1,7 @@
-#include "app/FileUtils.h"
-#include "app/ProgramFolders.h"
-#include "app/Strings.h"
+#include "platform/FileUtils.h"
+#include "platform/ProgramFolders.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 #include "support/RecordedMessages.h"
 
 #include <QDir>
@@ -38,18 +39,18 @@ protected:
 
 TEST_F(ProgramFoldersTest, OnlyTheFirstMissingFolderIsReported) {
     EXPECT_FALSE(m_folders.CheckFolders(false, QString()));
-    EXPECT_EQ(m_messages.texts, QStringList{LoadResString(61452)});
+    EXPECT_EQ(m_messages.texts, QStringList{LoadResString(IDS_NO_DATA_FOLDER)});
 
     makeFolders({"Data"});
     m_messages.texts.clear();
     EXPECT_FALSE(m_folders.CheckFolders(false, QString()));
-    EXPECT_EQ(m_messages.texts, QStringList{LoadResString(61453)});
+    EXPECT_EQ(m_messages.texts, QStringList{LoadResString(IDS_NO_INDEX_FOLDER)});
 
     makeFolders({"Index"});
     m_messages.texts.clear();
     EXPECT_FALSE(m_folders.CheckFolders(false, QString()));
-    EXPECT_EQ(m_messages.texts, QStringList{LoadResString(61454)});
-    EXPECT_TRUE(LoadResString(61454).contains("Html"));
+    EXPECT_EQ(m_messages.texts, QStringList{LoadResString(IDS_NO_HTML_FOLDER)});
+    EXPECT_TRUE(LoadResString(IDS_NO_HTML_FOLDER).contains("Html"));
 }
 
 TEST_F(ProgramFoldersTest, ProgramFolderIsTheCurrentDirectoryUnlessLaunchedByTheShell) {
@@ -92,7 +93,7 @@ TEST_F(ProgramFoldersTest, ALinkInPlaceOfTheWorkingFolderIsNeitherFollowedNorEmp
     EXPECT_FALSE(m_folders.IsWorkingFolderUsable());
     ASSERT_FALSE(m_messages.texts.isEmpty());
     EXPECT_EQ(m_messages.texts.first(),
-              LoadResString(61464).replace("%1", m_runtime.path() + "/QrmHtml"));
+              LoadResString(IDS_FOLDER_NOT_CREATED).replace("%1", m_runtime.path() + "/QrmHtml"));
     EXPECT_FALSE(QFile::exists(victim.filePath("images")));
     EXPECT_TRUE(QFile::exists(victim.filePath("precious.txt")));
 }

@@ -1,8 +1,8 @@
-#include "app/ReportDaoError.h"
+#include "db/ReportDaoError.h"
 
-#include "app/Strings.h"
 #include "db/DaoException.h"
 #include "platform/Messages.h"
+#include "platform/Strings.h"
 
 void ReportDaoError(unsigned idText, const DaoException& e) {
     QString text = idText ? LoadResString(idText) : QString();

@@ -1,4 +1,4 @@
-#include "db/DemoSource.h"
+#include "build/DemoSource.h"
 
 #include <QDir>
 #include <QFile>

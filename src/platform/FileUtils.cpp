@@ -1,4 +1,4 @@
-#include "app/FileUtils.h"
+#include "platform/FileUtils.h"
 
 #include <QDir>
 #include <QFile>

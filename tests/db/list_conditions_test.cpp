@@ -1,4 +1,4 @@
-#include "navigation/ListConditions.h"
+#include "db/ListConditions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,6 @@
-#include "navigation/ListConditions.h"
+#include "db/ListConditions.h"
+
+#include "platform/ResourceIds.h"
 
 QString areaCondition(int areaId) {
     if (areaId == 0)
@@ -31,11 +33,11 @@ QString novelizaceCondition(int nZobraz) {
 
 QString baseConditionForTemplate(int nTemplateId) {
     switch (nTemplateId) {
-    case 131:
+    case IDD_OBSAH:
         return QStringLiteral("(dokument.pohled = 1)");
-    case 133:
+    case IDD_SMLOUVY:
         return QStringLiteral("(dokument.pohled = 3)");
-    case 136:
+    case IDD_JUDIKATY:
         return QStringLiteral("(dokument.pohled = 5)");
     default:
         return QString();

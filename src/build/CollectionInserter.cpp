@@ -1,4 +1,4 @@
-#include "db/CollectionInserter.h"
+#include "build/CollectionInserter.h"
 
 #include "db/DaoException.h"
 #include "db/Database.h"

@@ -1,4 +1,4 @@
-#include "app/Strings.h"
+#include "platform/Strings.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,5 +1,5 @@
-#include "app/Registry.h"
 #include "frame/Looks.h"
+#include "platform/Registry.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,4 +1,4 @@
-#include "db/CzechTextGenerator.h"
+#include "build/CzechTextGenerator.h"
 
 namespace {
 const char* const g_arrSyllables[] = {

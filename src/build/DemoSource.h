@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/CollectionInserter.h"
+#include "build/CollectionInserter.h"
 
 #include <QByteArray>
 #include <QList>

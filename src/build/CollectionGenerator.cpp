@@ -1,7 +1,7 @@
-#include "db/CollectionGenerator.h"
+#include "build/CollectionGenerator.h"
 
-#include "db/CollectionInserter.h"
-#include "db/CzechTextGenerator.h"
+#include "build/CollectionInserter.h"
+#include "build/CzechTextGenerator.h"
 #include "db/Database.h"
 
 #include <QDate>

@@ -1,4 +1,4 @@
-#include "db/CollectionGenerator.h"
+#include "build/CollectionGenerator.h"
 #include "db/CollectionPassword.h"
 #include "db/Database.h"
 #include "support/SqlQuery.h"

@@ -1,4 +1,4 @@
-#include "tools/CollectionFile.h"
+#include "build/CollectionFile.h"
 
 #include "db/CollectionPassword.h"
 #include "db/DaoException.h"

@@ -1,0 +1,18 @@
+#include "navigation/ui/PageFactories.h"
+
+#include "navigation/ui/CsListFormPage.h"
+#include "navigation/ui/CsObsahPage.h"
+#include "platform/ResourceIds.h"
+
+PageFactories navigationPageFactories() {
+    PageFactories factories;
+    factories.insert(IDD_OBSAH, [](CTvFormView& host, NavigationApp& app) -> CsFormPage* {
+        return new CsObsahPage(host, app);
+    });
+    for (int nTemplate : {IDD_SMLOUVY, IDD_JUDIKATY})
+        factories.insert(nTemplate,
+                         [nTemplate](CTvFormView& host, NavigationApp& app) -> CsFormPage* {
+                             return new CsListFormPage(nTemplate, host, app);
+                         });
+    return factories;
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+// The numbers of the window resources: strings of the string table, dialog templates and their
+// controls, menus, toolbars and commands. The tables in res/ use the numbers; the code uses these
+// names.
+
+// Strings
+constexpr unsigned IDS_TITLE = 128;
+constexpr unsigned IDS_APP_TITLE = 57344;
+constexpr unsigned IDS_IDLE_MESSAGE = 57345;
+constexpr unsigned IDS_PICTURE_CAPTION = 57346;
+constexpr unsigned IDS_INDICATOR_CAPS = 59137; // then NUM and SCRL
+constexpr unsigned IDS_TAB_OBSAH = 61446;      // then the other five tab captions in tab order
+constexpr unsigned IDS_NO_DATA_FOLDER = 61452;
+constexpr unsigned IDS_NO_INDEX_FOLDER = 61453;
+constexpr unsigned IDS_NO_HTML_FOLDER = 61454;
+constexpr unsigned IDS_DATABASE_OPEN_FAILED = 61455;
+constexpr unsigned IDS_ALL = 61456;
+constexpr unsigned IDS_TOOLBAR_STANDARD = 61457;
+constexpr unsigned IDS_COLUMN_NORMA = 61458;
+constexpr unsigned IDS_COLUMN_DOKUMENT = 61459;
+constexpr unsigned IDS_ENTER_SEARCH_TEXT = 61460;
+constexpr unsigned IDS_SEARCH_TEXT_TOO_SHORT = 61461;
+constexpr unsigned IDS_NOTHING_FOUND = 61463;
+constexpr unsigned IDS_FOLDER_NOT_CREATED = 61464;
+constexpr unsigned IDS_INVALID_LINK = 61465;
+constexpr unsigned IDS_TOOLBAR_HLEDAT = 61466;
+constexpr unsigned IDS_FIND_LABEL = 61467;
+constexpr unsigned IDS_TEXT_NOT_FOUND = 61468;
+constexpr unsigned IDS_CHOOSE_SEARCH_SCOPE = 61469;
+constexpr unsigned IDS_INDEX_BY_NUMBER = 61470; // then by name, by amendments, all
+constexpr unsigned IDS_DATA_FILE_NOT_CREATED = 61474;
+constexpr unsigned IDS_DATA_FILE_NOT_LOADED = 61475;
+constexpr unsigned IDS_NO_RECORD_FOR_CHOICE = 61476;
+constexpr unsigned IDS_TAB_OBLIBENE = 61487;
+constexpr unsigned IDS_NOTHING_FOUND_IN_AMENDMENTS = 64496;
+
+// Dialog templates
+constexpr int IDD_NAVIGATION = 130;
+constexpr int IDD_OBSAH = 131;
+constexpr int IDD_REJSTRIK = 132;
+constexpr int IDD_SMLOUVY = 133;
+constexpr int IDD_HLEDAT = 134;
+constexpr int IDD_INDEX = 135;
+constexpr int IDD_JUDIKATY = 136;
+constexpr int IDD_NOTE = 151;
+constexpr int IDD_OBLIBENE = 152;
+
+// Controls of the dialog templates
+constexpr int IDC_TAB = 1000;
+constexpr int IDC_TYP = 1003;
+constexpr int IDC_OBOR = 1005;
+constexpr int IDC_TREE = 1006;
+constexpr int IDC_HLEDAT_BUTTON = 1010;
+constexpr int IDC_IN_TEXT = 1020;
+constexpr int IDC_IN_NAME = 1021;
+constexpr int IDC_IN_NUMBER = 1022;
+constexpr int IDC_OBLAST = 1023;
+constexpr int IDC_PAGE_FRAME = 1025;
+constexpr int IDC_HLEDAT_TEXT = 1027;
+constexpr int IDC_SCOPE_GROUP = 1028;
+constexpr int IDC_QUICK_FIND = 1037;
+constexpr int IDC_LIST = 1038;
+constexpr int IDC_INDEX_CHOICE = 1040;
+constexpr int IDC_ZOBRAZ = 1046;
+
+// Menus and toolbars
+constexpr int IDR_MAINFRAME = 128;
+constexpr int IDR_TOOLBAR_MENU = 138;
+constexpr int IDR_HLEDAT_BAR = 142;
+
+// Commands
+constexpr int ID_APPLY_LOOK = 29999;
+constexpr int ID_USER_TOOLBAR_FIRST = 32771;
+constexpr int ID_USER_TOOLBAR_LAST = 32780;
+constexpr int ID_LOOK = 32781;
+constexpr int ID_CUSTOMIZE = 32782;
+constexpr int ID_GO_BACK = 32784;
+constexpr int ID_GO_FORWARD = 32785;
+constexpr int ID_FIND_NEXT = 32786;
+constexpr int ID_FIND_LABEL = 32787;
+constexpr int ID_FIND_COMBO = 32788;
+constexpr int ID_FIND_IN_TEXT = 32789;
+constexpr int ID_START_PAGE = 32791;
+constexpr int ID_FIND_PREVIOUS = 32792;
+constexpr int ID_NOTE = 32793;
+constexpr int ID_EDIT_COPY_ALL = 32794;
+constexpr int ID_EDIT_COPY = 32795;
+constexpr int ID_FAVOURITE_ADD = 32796;
+constexpr int ID_FAVOURITE_REMOVE = 32797;
+constexpr int ID_FIXED_LAW_FIRST = 32798; // the fixed laws 32798 to 32808, then 32829
+constexpr int ID_FIXED_LAW_LAST = 32808;
+constexpr int ID_FIXED_LAW_EXTRA = 32829;
+constexpr int ID_VIEW_SEARCHBAR = 32830;
+constexpr int ID_HELP = 32832;
+constexpr int ID_WEB_ORDER = 32833;
+constexpr int ID_FILE_PRINT = 57607;
+constexpr int ID_APP_ABOUT = 57664;
+constexpr int ID_APP_EXIT = 57665;
+constexpr int ID_NEXT_PANE = 57680;
+constexpr int ID_PREV_PANE = 57681;
+constexpr int ID_VIEW_TOOLBAR = 59392;
+
+constexpr bool isFixedLawCommand(int id) {
+    return (id >= ID_FIXED_LAW_FIRST && id <= ID_FIXED_LAW_LAST) || id == ID_FIXED_LAW_EXTRA;
+}
