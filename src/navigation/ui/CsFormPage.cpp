@@ -1,9 +1,7 @@
 #include "navigation/ui/CsFormPage.h"
 
-#include "db/DaoException.h"
-#include "db/DokumentRecordsets.h"
 #include "db/ListConditions.h"
-#include "db/ReportDaoError.h"
+#include "navigation/LookupRows.h"
 #include "navigation/ui/DialogBuilder.h"
 #include "navigation/ui/NavigationApp.h"
 #include "navigation/ui/TvFormView.h"
@@ -17,21 +15,16 @@
 #include <QVector>
 
 namespace {
-// Fills a lookup combo: "Vše" with `allData` first, then the recordset's rows in its order.
-// A database error is reported and the rows added so far stay.
-void fillLookupCombo(QComboBox* combo, Recordset& recordset, const QString& column, int allData) {
+// Fills a lookup combo: "Vše" with `allData` first, then the areas or types in their order.
+// A database error is reported and the rows read so far stay.
+void fillLookupCombo(QComboBox* combo, Database& database, Lookup which, int allData) {
     const QSignalBlocker blocker(combo);
     combo->clear();
     combo->addItem(LoadResString(IDS_ALL), allData);
-    try {
-        recordset.Open();
-        for (; !recordset.IsEOF(); recordset.MoveNext())
-            combo->addItem(recordset.GetFieldText(column),
-                           recordset.GetFieldInt(QStringLiteral("ID")));
-        recordset.Close();
-    } catch (const DaoException& e) {
-        ReportDaoError(0, e);
-    }
+    QVector<LookupRow> rows;
+    readLookupRows(database, which, rows);
+    for (const LookupRow& row : rows)
+        combo->addItem(row.text, row.id);
     combo->setCurrentIndex(0);
 }
 
@@ -47,13 +40,13 @@ void stretchTo(QWidget* control, int right) {
 QVector<int> spanningControls(int nTemplateId) {
     switch (nTemplateId) {
     case IDD_OBSAH:
-        return {1023, 1003, 1046};
+        return {IDC_OBLAST, IDC_TYP, IDC_ZOBRAZ};
     case IDD_REJSTRIK:
-        return {1005};
+        return {IDC_OBOR};
     case IDD_HLEDAT:
-        return {1023, 1003, 1028, 1046};
+        return {IDC_OBLAST, IDC_TYP, IDC_SCOPE_GROUP, IDC_ZOBRAZ};
     case IDD_INDEX:
-        return {1023, 1003, 1040, 1037};
+        return {IDC_OBLAST, IDC_TYP, IDC_INDEX_CHOICE, IDC_QUICK_FIND};
     default:
         return {};
     }
@@ -88,9 +81,7 @@ void CsFormPage::FillOblastCombo() {
     if (!m_cbOblast || !database)
         return;
     const WaitCursor wait;
-    CrOblasti oblasti(*database);
-    oblasti.m_strSort = QStringLiteral("left(oblast, 255)");
-    fillLookupCombo(m_cbOblast, oblasti, QStringLiteral("oblast"), 0);
+    fillLookupCombo(m_cbOblast, *database, Lookup::Oblast, 0);
 }
 
 void CsFormPage::FillTypCombo() {
@@ -98,9 +89,7 @@ void CsFormPage::FillTypCombo() {
     if (!m_cbTyp || !database)
         return;
     const WaitCursor wait;
-    CrTypy typy(*database);
-    typy.m_strSort = QStringLiteral("left(Typ, 255)");
-    fillLookupCombo(m_cbTyp, typy, QStringLiteral("typ"), -1);
+    fillLookupCombo(m_cbTyp, *database, Lookup::Typ, -1);
 }
 
 QString CsFormPage::GetFilterCondition() const {
@@ -128,7 +117,7 @@ void CsFormPage::resizeEvent(QResizeEvent* event) {
 
 void CsFormPage::OnSize(int cx, int cy) {
     const int right = cx - 5;
-    QWidget* main = GetDlgItem(m_nTemplateId == 132 ? 1006 : 1038);
+    QWidget* main = GetDlgItem(m_nTemplateId == IDD_REJSTRIK ? IDC_TREE : IDC_LIST);
     if (main) {
         QRect r = main->geometry();
         r.setRight(right - 1);

@@ -1,9 +1,5 @@
 #include "navigation/ui/CsListFormPage.h"
 
-#include "db/DaoException.h"
-#include "db/DokumentRecordsets.h"
-#include "db/ListConditions.h"
-#include "db/ReportDaoError.h"
 #include "navigation/DocumentListModel.h"
 #include "navigation/ui/NavigationApp.h"
 #include "navigation/ui/TvFormView.h"
@@ -17,8 +13,11 @@
 #include <QItemSelectionModel>
 #include <QTreeView>
 
+CsListFormPage::CsListFormPage(int nTemplateId, CTvFormView& host, NavigationApp& app)
+    : CsFormPage(nTemplateId, host, app), m_session(app.database(), nTemplateId) {}
+
 void CsListFormPage::InitBaseCondition() {
-    m_strBaseCondition = baseConditionForTemplate(m_nTemplateId);
+    m_strBaseCondition = m_session.m_strBaseCondition;
 }
 
 void CsListFormPage::InitControls() {
@@ -52,7 +51,7 @@ int CsListFormPage::GetRowCount() const {
 }
 
 QString CsListFormPage::GetCounterText() const {
-    return QStringLiteral("(%1/%2)").arg(m_nPosition).arg(GetRowCount());
+    return m_session.GetCounterText(m_nPosition);
 }
 
 void CsListFormPage::OnSize(int cx, int cy) {
@@ -64,28 +63,10 @@ void CsListFormPage::OnSize(int cx, int cy) {
 void CsListFormPage::FillList(const QString& strFilter) {
     if (!m_list)
         return;
-    m_strListFilter = strFilter.isEmpty() ? m_strBaseCondition : strFilter;
-    if (Database* database = m_app.database()) {
-        const WaitCursor wait;
-        QVector<int> ids;
-        QStringList names;
-        try {
-            CrDokument dokument(*database);
-            dokument.m_strSort = dokument.m_strDefaultSort;
-            dokument.m_strFilter = m_strListFilter;
-            dokument.Open();
-            for (; !dokument.IsEOF(); dokument.MoveNext()) {
-                ids << dokument.m_ID;
-                names << dokument.m_jmeno;
-            }
-            dokument.Close();
-            // One model reset for the whole list, however long.
-            m_pModel->setRows(std::move(ids), std::move(names));
-        } catch (const DaoException& e) {
-            // A failed fill keeps the rows listed before it.
-            ReportDaoError(0, e);
-        }
-    }
+    const WaitCursor wait;
+    // A failed fill keeps the rows listed before it.
+    if (m_session.Fill(strFilter))
+        m_pModel->setRows(m_session.ids(), m_session.names());
     m_nPosition = 0;
     ShowCounter();
 }
@@ -106,28 +87,14 @@ void CsListFormPage::OnSelectionChanged(const QItemSelection& selected) {
 void CsListFormPage::OpenRow(int nRow) {
     if (!m_pModel || nRow < 0 || nRow >= m_pModel->rowCount())
         return;
-    const int id = m_pModel->idAt(nRow);
-    QString title = m_pModel->nameAt(nRow);
-    bool bFound = true;
-    if (Database* database = m_app.database()) {
+    QString title;
+    bool bFound;
+    {
         const WaitCursor wait;
-        try {
-            CrDokument dokument(*database);
-            dokument.m_strFilter = QStringLiteral("ID = %1").arg(id);
-            dokument.Open();
-            if (!dokument.IsEOF()) {
-                const QString display = dokument.GetDisplayName();
-                if (!display.isEmpty())
-                    title = display;
-            }
-            dokument.Close();
-        } catch (const DaoException& e) {
-            ReportDaoError(0, e);
-            bFound = false;
-        }
+        bFound = m_session.RowTitle(nRow, title);
     }
     if (bFound)
-        m_pHost->ShowDocument(id, title, QString(), nullptr);
+        m_pHost->ShowDocument(m_pModel->idAt(nRow), title, QString(), nullptr);
     m_nPosition = nRow + 1;
     ShowCounter();
 }

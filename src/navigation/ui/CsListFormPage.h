@@ -1,5 +1,6 @@
 #pragma once
 
+#include "navigation/ListSession.h"
 #include "navigation/ui/CsFormPage.h"
 
 class DocumentListModel;
@@ -11,7 +12,7 @@ class QTreeView;
 class CsListFormPage : public CsFormPage {
     Q_OBJECT
 public:
-    using CsFormPage::CsFormPage;
+    CsListFormPage(int nTemplateId, CTvFormView& host, NavigationApp& app);
 
     void InitControls() override;
     void InitBaseCondition() override;
@@ -27,9 +28,8 @@ public:
     int GetRowCount() const;
 
     QTreeView* m_list = nullptr;
-    // The condition of the last fill (the base condition for an empty filter).
-    QString m_strListFilter;
     DocumentListModel* m_pModel = nullptr;
+    ListSession m_session;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,9 +1,6 @@
 #include "navigation/ui/CsObsahPage.h"
 
-#include "db/DaoException.h"
-#include "db/DokumentRecordsets.h"
 #include "db/ListConditions.h"
-#include "db/ReportDaoError.h"
 #include "navigation/ui/NavigationApp.h"
 #include "navigation/ui/WaitCursor.h"
 #include "platform/Messages.h"
@@ -28,28 +25,16 @@ void CsObsahPage::InitControls() {
 }
 
 void CsObsahPage::OnFilterChange() {
-    Database* database = m_app.database();
-    if (!database)
+    if (!m_app.database())
         return;
     const WaitCursor wait;
     if (auto* zobraz = qobject_cast<QComboBox*>(GetDlgItem(IDC_ZOBRAZ)))
         m_nZobraz = zobraz->currentIndex();
     const QString filter =
         joinConditions({m_strBaseCondition, GetFilterCondition(), GetNovelizaceCondition()});
-    bool bAny = false;
-    try {
-        // Only whether anything matches; the fill below sorts.
-        CrDokument dokument(*database);
-        dokument.m_strFilter = filter;
-        dokument.Open();
-        bAny = !dokument.IsEOF();
-        dokument.Close();
-    } catch (const DaoException& e) {
-        ReportDaoError(0, e);
-        return;
-    }
-    if (bAny)
+    bool bFailed = false;
+    if (m_session.HasAny(filter, bFailed))
         FillList(filter);
-    else
+    else if (!bFailed)
         ShowMessage(IDS_NO_RECORD_FOR_CHOICE);
 }

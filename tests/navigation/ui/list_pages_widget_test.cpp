@@ -95,7 +95,7 @@ TEST_F(ListPages, CombosGiveTheFilterThatRefillsTheContents) {
     choose(combo(obsah, 1023), 7);
     choose(combo(obsah, 1003), 2);
     choose(combo(obsah, 1046), 0, true);
-    EXPECT_EQ(obsah->m_strListFilter,
+    EXPECT_EQ(obsah->m_session.m_strListFilter,
               "(dokument.pohled = 1) AND (Dokument.ID IN (SELECT dokumentOblast.dokument FROM "
               "dokumentOblast WHERE dokumentOblast.oblast = 7)) AND (Dokument.Typ = 2) AND "
               "(dokument.typnovelizace = 1 OR dokument.typnovelizace = 3)");

@@ -1,0 +1,85 @@
+#include "navigation/ListSession.h"
+
+#include "db/DaoException.h"
+#include "db/DokumentRecordsets.h"
+#include "db/ListConditions.h"
+#include "db/ReportDaoError.h"
+#include "platform/ResourceIds.h"
+
+ListSession::ListSession(Database* database, int nTemplateId)
+    : m_nTemplateId(nTemplateId), m_strBaseCondition(baseConditionForTemplate(nTemplateId)),
+      m_pDatabase(database) {}
+
+QString ListSession::contentsFilter(int nOblast, int nTyp, int nZobraz) {
+    return joinConditions({baseConditionForTemplate(IDD_OBSAH), filterCondition(nOblast, nTyp),
+                           novelizaceCondition(nZobraz)});
+}
+
+bool ListSession::Fill(const QString& strFilter) {
+    m_strListFilter = strFilter.isEmpty() ? m_strBaseCondition : strFilter;
+    if (!m_pDatabase)
+        return false;
+    QVector<int> ids;
+    QStringList names;
+    try {
+        CrDokument dokument(*m_pDatabase);
+        dokument.m_strSort = dokument.m_strDefaultSort;
+        dokument.m_strFilter = m_strListFilter;
+        dokument.Open();
+        for (; !dokument.IsEOF(); dokument.MoveNext()) {
+            ids << dokument.m_ID;
+            names << dokument.m_jmeno;
+        }
+        dokument.Close();
+    } catch (const DaoException& e) {
+        ReportDaoError(0, e);
+        return false;
+    }
+    m_ids = std::move(ids);
+    m_names = std::move(names);
+    return true;
+}
+
+bool ListSession::HasAny(const QString& strFilter, bool& bFailed) {
+    bFailed = false;
+    if (!m_pDatabase)
+        return false;
+    try {
+        // Only whether anything matches: no sort.
+        CrDokument dokument(*m_pDatabase);
+        dokument.m_strFilter = strFilter;
+        dokument.Open();
+        const bool bAny = !dokument.IsEOF();
+        dokument.Close();
+        return bAny;
+    } catch (const DaoException& e) {
+        ReportDaoError(0, e);
+        bFailed = true;
+        return false;
+    }
+}
+
+bool ListSession::RowTitle(int nRow, QString& title) const {
+    title = m_names.value(nRow);
+    if (!m_pDatabase)
+        return true;
+    try {
+        CrDokument dokument(*m_pDatabase);
+        dokument.m_strFilter = QStringLiteral("ID = %1").arg(m_ids.value(nRow));
+        dokument.Open();
+        if (!dokument.IsEOF()) {
+            const QString display = dokument.GetDisplayName();
+            if (!display.isEmpty())
+                title = display;
+        }
+        dokument.Close();
+    } catch (const DaoException& e) {
+        ReportDaoError(0, e);
+        return false;
+    }
+    return true;
+}
+
+QString ListSession::GetCounterText(int nPosition) const {
+    return QStringLiteral("(%1/%2)").arg(nPosition).arg(GetRowCount());
+}
