@@ -16,6 +16,10 @@ void CTavlinCommandLineInfo::ParseParam(const QString& param, bool bFlag) {
 void CTavlinCommandLineInfo::ParseCommandLine(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
+        if (argument == QLatin1String("--folder") && i + 1 < arguments.size()) {
+            m_strFolder = arguments[++i];
+            continue;
+        }
         const bool bFlag =
             argument.startsWith(QLatin1Char('/')) || argument.startsWith(QLatin1Char('-'));
         ParseParam(bFlag ? argument.mid(1) : argument, bFlag);

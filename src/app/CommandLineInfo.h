@@ -6,6 +6,8 @@
 struct CTavlinCommandLineInfo {
     bool m_bRegister = false;
     bool m_bShellLaunch = false;
+    // --folder DIR: the program folder to use.
+    QString m_strFolder;
 
     void ParseParam(const QString& param, bool bFlag);
     void ParseCommandLine(const QStringList& arguments);

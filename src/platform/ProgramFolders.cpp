@@ -3,6 +3,7 @@
 #include "platform/FileUtils.h"
 #include "platform/Messages.h"
 #include "platform/PrivateTempFolder.h"
+#include "platform/ProgramFolderChoice.h"
 #include "platform/ResourceIds.h"
 #include "platform/Strings.h"
 
@@ -35,12 +36,25 @@ void ProgramFolders::SetProgramFolder(const QString& folder) {
     m_strHtmlFolder = base + QStringLiteral("/Html");
 }
 
-bool ProgramFolders::CheckFolders(bool bShellLaunch, const QString& programPath) {
-    if (bShellLaunch) {
-        const qsizetype slash = programPath.lastIndexOf(QLatin1Char('/'));
-        if (slash >= 0)
-            QDir::setCurrent(programPath.left(slash + 1));
+bool ProgramFolders::CheckFolders(bool bShellLaunch, const QString& programPath,
+                                  const QString& strFolder) {
+    ProgramFolderChoice choice;
+    choice.strExplicitFolder = strFolder;
+    choice.strCurrentFolder = QDir::currentPath();
+    choice.bShellLaunch = bShellLaunch;
+    const qsizetype slash = programPath.lastIndexOf(QLatin1Char('/'));
+    if (slash >= 0) {
+        choice.strProgramFileFolder = programPath.left(slash + 1);
+        choice.strInstalledDemo = installedDemoFolder(choice.strProgramFileFolder);
     }
+    choice.strUserFolder = userProgramFolder();
+    const QString folder = chooseProgramFolder(choice);
+    if (folder == choice.strUserFolder &&
+        !prepareUserProgramFolder(folder, choice.strInstalledDemo)) {
+        reportFolderProblem(folder);
+        return false;
+    }
+    QDir::setCurrent(folder);
     SetProgramFolder(QDir::currentPath());
     if (!PathExists(m_strDataFolder)) {
         ShowMessage(IDS_NO_DATA_FOLDER, MessageIcon::Error);

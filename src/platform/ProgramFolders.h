@@ -6,10 +6,12 @@
 // Data, Index and Html, and the private working folder into which documents are written.
 class ProgramFolders {
 public:
-    // Makes the program file's folder current after a shell launch, then checks Data, Index and
-    // Html in this order, showing the message of the first one missing; prepares the working
-    // folder and copies the six marker pictures into its images folder.
-    bool CheckFolders(bool bShellLaunch, const QString& programPath);
+    // Chooses the program folder (`strFolder` when given, see chooseProgramFolder) and makes it
+    // current, then checks Data, Index and Html in this order, showing the message of the first
+    // one missing; prepares the working folder and copies the six marker pictures into its
+    // images folder.
+    bool CheckFolders(bool bShellLaunch, const QString& programPath,
+                      const QString& strFolder = QString());
 
     QString GetProgramFolder() const { return m_strProgramFolder; }
     QString GetDataFolder() const { return m_strDataFolder; }

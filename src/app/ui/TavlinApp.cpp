@@ -22,6 +22,7 @@ CTavlinApp::CTavlinApp(int& argc, char** argv)
       m_pPresenter(std::make_unique<MessageBoxPresenter>()) {
     setApplicationName(LoadResString(IDS_APP_TITLE));
     setOrganizationName(QStringLiteral("Ardenvolt"));
+    setDesktopFileName(QStringLiteral("cz.tavlin.Reader"));
     setMessagePresenter(m_pPresenter.get());
 }
 
@@ -38,7 +39,7 @@ CTavlinApp* tavlinApp() {
 bool CTavlinApp::InitInstance() {
     CTavlinCommandLineInfo cmdInfo;
     cmdInfo.ParseCommandLine(arguments());
-    if (!m_folders.CheckFolders(cmdInfo.m_bShellLaunch, applicationFilePath()))
+    if (!m_folders.CheckFolders(cmdInfo.m_bShellLaunch, applicationFilePath(), cmdInfo.m_strFolder))
         return false;
     m_nAppLook = readAppLook();
     ApplyLook();
