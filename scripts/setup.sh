@@ -13,6 +13,7 @@ packages=(
   libgl-dev libsqlite3-dev sqlite3 libxml2-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
+  dpkg-dev desktop-file-utils appstream
 )
 missing=()
 for package in "${packages[@]}"; do
@@ -46,6 +47,8 @@ test)
   cmake --preset asan >/dev/null
   cmake --build --preset asan -j "$jobs" --target core_tests tavlin-cli
   ASAN_OPTIONS=detect_leaks=1 ctest --preset asan -L core -j "$jobs"
+  # Installed into a prefix and as a package, the reader starts from the desktop menu's folder.
+  bash tests/install/check_install.sh build/release
   ;;
 *)
   echo "usage: scripts/setup.sh run|test" >&2
