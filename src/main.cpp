@@ -1,6 +1,7 @@
 #include "app/ui/TavlinApp.h"
 #include "app/ui/WebSchemes.h"
 #include "frame/ui/MainFrame.h"
+#include "platform/TerminationSignals.h"
 
 #include <QTimer>
 
@@ -9,6 +10,14 @@ int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     registerWebSchemes();
     CTavlinApp app(argc, argv);
+    // Logout, kill and Ctrl+C end the reader as closing its window does, also when they arrive
+    // during the start-up (they are served once the event loop runs).
+    bool bTerminate = false;
+    const TerminationSignals termination([&app, &bTerminate] {
+        bTerminate = true;
+        if (app.mainFrame())
+            app.mainFrame()->close();
+    });
     int result = 1;
     if (app.InitInstance()) {
         // Scripts and tests can ask for an orderly close after a while.
@@ -16,6 +25,8 @@ int main(int argc, char** argv) {
         const int exitAfter = qEnvironmentVariableIntValue("TAVLIN_EXIT_AFTER_MS", &ok);
         if (ok)
             QTimer::singleShot(exitAfter, app.mainFrame(), [&app] { app.mainFrame()->close(); });
+        if (bTerminate)
+            QTimer::singleShot(0, app.mainFrame(), [&app] { app.mainFrame()->close(); });
         result = app.exec();
     }
     app.ExitInstance();

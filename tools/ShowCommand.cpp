@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QTemporaryDir>
 
 namespace {
 int showDocument(const CliArgs& args) {
@@ -41,18 +42,23 @@ int showDocument(const CliArgs& args) {
     DocumentHooks hooks;
     hooks.navigate = [&shown](const QString& path) { shown = path; };
     DocumentAssembler assembler(*database, folders, hooks);
-    QString imagesFolder;
-    if (const std::optional<QString> dir = args.value(out)) {
-        if (!QDir().mkpath(*dir + QStringLiteral("/images")))
-            throw CliError{QStringLiteral("cannot create %1").arg(*dir)};
-        assembler.SetOutputFolder(*dir);
-        imagesFolder = QDir(*dir).absolutePath() + QStringLiteral("/images");
-    } else {
-        folders.GetWorkingFolder();
-        imagesFolder = folders.GetImagesFolder();
-        if (!folders.IsWorkingFolderUsable())
+    // Without --out the pages go to a folder of this run's own inside the private working
+    // folder, removed at the end, so that the reader's pages are never touched.
+    std::optional<QTemporaryDir> scratch;
+    QString outFolder = args.value(out).value_or(QString());
+    if (outFolder.isEmpty()) {
+        const QString working = folders.GetWorkingFolder();
+        if (working.isEmpty() || !folders.IsWorkingFolderUsable())
             return 1;
+        scratch.emplace(working + QStringLiteral("/show-XXXXXX"));
+        if (!scratch->isValid())
+            throw CliError{QStringLiteral("cannot create a folder in %1").arg(working)};
+        outFolder = scratch->path();
     }
+    if (!QDir().mkpath(outFolder + QStringLiteral("/images")))
+        throw CliError{QStringLiteral("cannot create %1").arg(outFolder)};
+    assembler.SetOutputFolder(outFolder);
+    const QString imagesFolder = QDir(outFolder).absolutePath() + QStringLiteral("/images");
     folders.CopyMarkerImages(imagesFolder);
 
     if (args.has(id)) {

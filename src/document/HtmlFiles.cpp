@@ -1,5 +1,7 @@
 #include "document/HtmlFiles.h"
 
+#include "platform/FileUtils.h"
+
 #include <QFile>
 #include <QUrl>
 
@@ -22,12 +24,7 @@ std::optional<QString> readTemplate(const QString& path) {
 }
 
 bool writeGeneratedBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const bool written = file.write(bytes) == bytes.size();
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
+    return writeFileNoFollow(path, bytes);
 }
 
 bool writeGeneratedFile(const QString& path, const QString& text) {

@@ -11,7 +11,8 @@ std::optional<QString> readTemplate(const QString& path);
 // The same as UTF-8 bytes.
 std::optional<QByteArray> readTemplateBytes(const QString& path);
 
-// Writes the file anew (replacing an existing one); false when it cannot be written.
+// Writes the file anew (replacing an existing one, never through a planted link); false when it
+// cannot be written.
 bool writeGeneratedFile(const QString& path, const QString& text);
 bool writeGeneratedBytes(const QString& path, const QByteArray& bytes);
 

@@ -6,10 +6,12 @@
 #include "platform/ProgramFolderChoice.h"
 #include "platform/ResourceIds.h"
 #include "platform/Strings.h"
+#include "platform/WorkingFolderLock.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSet>
+#include <sys/stat.h>
 
 const char* const g_arrMarkerImages[6] = {"paragrafy.gif",    "s_vlevo.gif",
                                           "s_vpravo.gif",     "s_vpravo_novela.gif",
@@ -21,10 +23,29 @@ void reportFolderProblem(const QString& path) {
                 MessageIcon::Error);
 }
 
+// Empty when no private folder can be had: then nothing is written anywhere.
 QString workingFolderPath() {
     const QString temp = privateTempFolder();
-    return (temp.isEmpty() ? QStringLiteral("/tmp/tavlin-unavailable") : temp) +
-           QStringLiteral("/QrmHtml");
+    return temp.isEmpty() ? QString() : temp + QStringLiteral("/QrmHtml");
+}
+
+// Reports a folder that cannot be used once per run.
+void reportOnce(const QString& path) {
+    static QSet<QString> reported;
+    if (!reported.contains(path)) {
+        reported.insert(path);
+        reportFolderProblem(path);
+    }
+}
+// A folder of ours, made 0700 when missing. Somebody else's folder or a link planted in our place
+// is reported and never written to.
+bool claimOrMakeFolder(const QString& folder) {
+    FolderClaim claim = claimFolder(folder);
+    if (claim == FolderClaim::Missing && mkdir(QFile::encodeName(folder).constData(), 0700) == 0)
+        claim = claimFolder(folder);
+    if (claim != FolderClaim::Ours)
+        reportOnce(folder);
+    return claim == FolderClaim::Ours;
 }
 } // namespace
 
@@ -68,7 +89,12 @@ bool ProgramFolders::CheckFolders(bool bShellLaunch, const QString& programPath,
         ShowMessage(IDS_NO_HTML_FOLDER, MessageIcon::Error);
         return false;
     }
-    GetWorkingFolder();
+    const QString working = GetWorkingFolder();
+    // What a run that was killed left behind goes, unless another reader is using it.
+    m_pLock = std::make_shared<WorkingFolderLock>();
+    if (!working.isEmpty() && IsWorkingFolderUsable() &&
+        m_pLock->acquire(privateTempFolder() + QStringLiteral("/tavlin-reader.lock")))
+        DeleteFolderContents(working);
     const QString imagesFolder = GetImagesFolder();
     if (IsWorkingFolderUsable())
         CopyMarkerImages(imagesFolder);
@@ -84,22 +110,14 @@ void ProgramFolders::CopyMarkerImages(const QString& imagesFolder) const {
 }
 
 QString ProgramFolders::ensureFolder(const QString& path) const {
-    if (!isFolderSafeToUse(path) || !isFolderSafeToUse(workingFolderPath())) {
-        // Somebody else's folder or a link planted in our place: warn once, never write there.
-        static QSet<QString> reported;
-        if (!reported.contains(path)) {
-            reported.insert(path);
-            reportFolderProblem(path);
-        }
-        return path;
+    const QString working = workingFolderPath();
+    if (working.isEmpty()) {
+        reportOnce(QStringLiteral("/tmp"));
+        return QString();
     }
-    if (QFileInfo::exists(path))
-        return path;
-    if (QDir().mkdir(path))
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                        QFileDevice::ExeOwner);
-    else
-        reportFolderProblem(path);
+    // The working folder first: when it is refused, its sub-folders are not reported again.
+    if (claimOrMakeFolder(working) && path != working)
+        claimOrMakeFolder(path);
     return path;
 }
 
@@ -108,11 +126,21 @@ QString ProgramFolders::GetWorkingFolder() const {
 }
 
 QString ProgramFolders::GetImagesFolder() const {
-    return ensureFolder(workingFolderPath() + QStringLiteral("/images"));
+    const QString working = workingFolderPath();
+    return working.isEmpty() ? QString() : ensureFolder(working + QStringLiteral("/images"));
 }
 
 bool ProgramFolders::IsWorkingFolderUsable() const {
     const QString working = workingFolderPath();
-    const QString images = working + QStringLiteral("/images");
-    return QFileInfo(working).isDir() && isFolderSafeToUse(working) && isFolderSafeToUse(images);
+    if (working.isEmpty() || claimFolder(working) != FolderClaim::Ours)
+        return false;
+    const FolderClaim images = claimFolder(working + QStringLiteral("/images"));
+    return images != FolderClaim::Refused;
+}
+
+void ProgramFolders::EmptyWorkingFolderAtExit() const {
+    const QString working = workingFolderPath();
+    if (working.isEmpty() || !IsWorkingFolderUsable() || (m_pLock && !m_pLock->isAlone()))
+        return;
+    DeleteFolderContents(working);
 }

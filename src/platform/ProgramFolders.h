@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <memory>
+
+class WorkingFolderLock;
 
 // The folders the reader works with: the program folder (the current directory at start-up) with
 // Data, Index and Html, and the private working folder into which documents are written.
@@ -30,6 +33,10 @@ public:
     // this user's own. A symbolic link or another user's folder is never written to or emptied.
     bool IsWorkingFolderUsable() const;
 
+    // Empties the working folder at the end of a run unless another reader of this user still
+    // shows pages from it.
+    void EmptyWorkingFolderAtExit() const;
+
     // Copies the six marker pictures from Html/img over any older copies in `imagesFolder`.
     void CopyMarkerImages(const QString& imagesFolder) const;
 
@@ -43,6 +50,7 @@ private:
     QString m_strDataFolder;
     QString m_strIndexFolder;
     QString m_strHtmlFolder;
+    std::shared_ptr<WorkingFolderLock> m_pLock;
 };
 
 // The six marker pictures copied into the images folder at every start.

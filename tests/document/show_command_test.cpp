@@ -46,18 +46,36 @@ INSERT INTO dokumentImages (imageId, dokument) VALUES (3, 1);
 };
 } // namespace
 
-TEST_F(ShowCommandTest, AssemblesIntoTheWorkingFolder) {
-    ASSERT_EQ(run({"show", "--id", "1", "--date", "2009-12-31", "--anchor", "#par1"}), 0)
+TEST_F(ShowCommandTest, AssemblesTheDocumentAsValidOnTheDay) {
+    ASSERT_EQ(run({"show", "--id", "1", "--date", "2009-12-31", "--anchor", "#par1", "--out",
+                   m_target.path()}),
+              0)
         << m_err.toStdString();
-    const QString frameset = m_runtime.path() + "/QrmHtml/D1.html";
+    const QString frameset = m_target.path() + "/D1.html";
     EXPECT_EQ(m_out.trimmed(), frameset);
     const QString page = textOf(frameset);
     EXPECT_TRUE(page.contains("name=\"frm2\"")) << page.toStdString();
-    EXPECT_TRUE(page.contains("QrmHtml/B1.html#par1\"")) << page.toStdString();
+    EXPECT_TRUE(page.contains("/B1.html#par1\"")) << page.toStdString();
     EXPECT_TRUE(page.contains("<meta charset=\"utf-8\">"));
-    EXPECT_TRUE(textOf(m_runtime.path() + "/QrmHtml/B1.html").contains("Staré znění"));
-    EXPECT_TRUE(textOf(m_runtime.path() + "/QrmHtml/T1.html").contains("Zákon o dani silniční"));
-    EXPECT_TRUE(QFile::exists(m_runtime.path() + "/QrmHtml/images/s_vpravo.gif"));
+    EXPECT_TRUE(textOf(m_target.path() + "/B1.html").contains("Staré znění"));
+    EXPECT_TRUE(textOf(m_target.path() + "/T1.html").contains("Zákon o dani silniční"));
+    EXPECT_TRUE(QFile::exists(m_target.path() + "/images/s_vpravo.gif"));
+}
+
+TEST_F(ShowCommandTest, WithoutAnOutputFolderNothingIsLeftBehind) {
+    const QString page = m_runtime.path() + "/QrmHtml/B1.html";
+    QDir().mkpath(m_runtime.path() + "/QrmHtml");
+    QFile readers(page);
+    ASSERT_TRUE(readers.open(QIODevice::WriteOnly));
+    readers.write("the reader's page");
+    readers.close();
+    ASSERT_EQ(run({"show", "--id", "1"}), 0) << m_err.toStdString();
+    EXPECT_TRUE(m_out.trimmed().startsWith(m_runtime.path() + "/QrmHtml/show-"));
+    EXPECT_FALSE(QFile::exists(m_out.trimmed()));
+    EXPECT_EQ(
+        QDir(m_runtime.path() + "/QrmHtml").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        QStringList{"B1.html"});
+    EXPECT_EQ(textOf(page), "the reader's page");
 }
 
 TEST_F(ShowCommandTest, AssemblesIntoAnOutputFolder) {

@@ -9,7 +9,6 @@
 #include "frame/Looks.h"
 #include "frame/ui/MainFrame.h"
 #include "frame/ui/PictureWnd.h"
-#include "platform/FileUtils.h"
 #include "platform/ResourceIds.h"
 #include "platform/Strings.h"
 
@@ -63,9 +62,7 @@ bool CTavlinApp::InitInstance() {
 }
 
 int CTavlinApp::ExitInstance() {
-    const QString folder = m_folders.GetWorkingFolder();
-    if (!folder.isEmpty() && PathExists(folder) && m_folders.IsWorkingFolderUsable())
-        DeleteFolderContents(folder);
+    m_folders.EmptyWorkingFolderAtExit();
     return 0;
 }
 

@@ -1,8 +1,13 @@
 #include "platform/Registry.h"
 #include "support/TestSupport.h"
+#include "support/WaitUntil.h"
 
+#include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,15 +21,20 @@ protected:
     }
     void TearDown() override { QStandardPaths::setTestModeEnabled(true); }
 
-    int startReader(const QString& exitAfterMs, int timeoutMs) {
-        return runProgram(
-            TAVLIN_BINARY, {}, m_program.path(),
-            {"TAVLIN_MESSAGES=" + m_runtime.path() + "-messages.txt",
-             "XDG_RUNTIME_DIR=" + m_runtime.path(), "XDG_CONFIG_HOME=" + m_config.path(),
-             "QT_QPA_PLATFORM=offscreen", "QTWEBENGINE_DISABLE_SANDBOX=1",
-             "QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu", "TAVLIN_EXIT_AFTER_MS=" + exitAfterMs},
-            nullptr, nullptr, timeoutMs);
+    QStringList environment(const QString& exitAfterMs) const {
+        return {"TAVLIN_MESSAGES=" + m_runtime.path() + "-messages.txt",
+                "XDG_RUNTIME_DIR=" + m_runtime.path(),
+                "XDG_CONFIG_HOME=" + m_config.path(),
+                "QT_QPA_PLATFORM=offscreen",
+                "QTWEBENGINE_DISABLE_SANDBOX=1",
+                "QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu",
+                "TAVLIN_EXIT_AFTER_MS=" + exitAfterMs};
     }
+    int startReader(const QString& exitAfterMs, int timeoutMs) {
+        return runProgram(TAVLIN_BINARY, {}, m_program.path(), environment(exitAfterMs), nullptr,
+                          nullptr, timeoutMs);
+    }
+    QString working(const QString& name) const { return m_runtime.path() + "/QrmHtml/" + name; }
 
     TempProgramFolder m_program;
     QTemporaryDir m_runtime;
@@ -43,4 +53,45 @@ TEST_F(ReaderClose, OrderlyCloseStoresThePaneWidthAndAKilledReaderNothing) {
     ASSERT_TRUE(WriteProfileInt("Settings", "Width", 200));
     ASSERT_EQ(startReader(QStringLiteral("500"), 60000), 0);
     EXPECT_EQ(GetProfileInt("Settings", "Width", -1), 390);
+}
+
+TEST_F(ReaderClose, TerminationSignalsEndInOrderAndAStartClearsWhatAKilledRunLeft) {
+    m_program.writeMinimalTemplates();
+    QDir().mkpath(m_program.file("Html/img"));
+    QFile marker(m_program.file("Html/img/paragrafy.gif"));
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.close();
+    for (const char* signalName : {"SIGTERM", "SIGHUP", "SIGINT"}) {
+        SCOPED_TRACE(signalName);
+        QDir().mkpath(working(""));
+        QFile left(working("B999.html"));
+        ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+        left.close();
+        ASSERT_TRUE(WriteProfileInt("Settings", "Width", 500));
+
+        QProcess reader;
+        reader.setWorkingDirectory(m_program.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString& entry : environment(QStringLiteral("60000")))
+            env.insert(entry.section('=', 0, 0), entry.section('=', 1));
+        reader.setProcessEnvironment(env);
+        reader.start(TAVLIN_BINARY, {});
+        ASSERT_TRUE(reader.waitForStarted());
+        // The start has cleared the left-over page and put the marker pictures in place.
+        ASSERT_TRUE(waitUntil(
+            [&] {
+                return !QFile::exists(working("B999.html")) &&
+                       QFile::exists(working("images/paragrafy.gif"));
+            },
+            30000));
+        const int signal = QByteArray(signalName) == "SIGTERM"  ? SIGTERM
+                           : QByteArray(signalName) == "SIGHUP" ? SIGHUP
+                                                                : SIGINT;
+        ASSERT_EQ(kill(static_cast<pid_t>(reader.processId()), signal), 0);
+        ASSERT_TRUE(reader.waitForFinished(30000));
+        EXPECT_EQ(reader.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(reader.exitCode(), 0);
+        EXPECT_EQ(GetProfileInt("Settings", "Width", -1), 500);
+        EXPECT_TRUE(QDir(working("")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+    }
 }
