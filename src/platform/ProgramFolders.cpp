@@ -139,7 +139,7 @@ bool ProgramFolders::IsWorkingFolderUsable() const {
 }
 
 void ProgramFolders::EmptyWorkingFolderAtExit() const {
-    const QString working = workingFolderPath();
+    const QString working = GetWorkingFolder();
     if (working.isEmpty() || !IsWorkingFolderUsable() || (m_pLock && !m_pLock->isAlone()))
         return;
     DeleteFolderContents(working);
