@@ -3,6 +3,7 @@
 #include "db/CollectionPassword.h"
 #include "db/DaoException.h"
 #include "db/JetFunctions.h"
+#include "db/SqliteErrors.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -30,7 +31,8 @@ sqlite3* openConnection(const QString& path, int flags) {
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
-        const QString text = db ? sqliteErrorText(db) : QString::fromUtf8(sqlite3_errstr(rc));
+        const QString text = db ? sqliteErrorText(db)
+                                : describeSqliteError(rc, QString::fromUtf8(sqlite3_errstr(rc)));
         sqlite3_close(db);
         throw DaoException(text);
     }
@@ -44,7 +46,7 @@ sqlite3* openConnection(const QString& path, int flags) {
 } // namespace
 
 QString sqliteErrorText(sqlite3* db) {
-    return QString::fromUtf8(sqlite3_errmsg(db));
+    return describeSqliteError(sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)));
 }
 
 Database::Database(sqlite3* db, QString path) : m_db(db), m_strPath(std::move(path)) {}
@@ -86,7 +88,9 @@ std::unique_ptr<Database> Database::create(const QString& path, const QString& p
 void Database::executeScript(const QString& sql) {
     char* error = nullptr;
     if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-        const QString text = error ? QString::fromUtf8(error) : sqliteErrorText(m_db);
+        const QString text =
+            error ? describeSqliteError(sqlite3_extended_errcode(m_db), QString::fromUtf8(error))
+                  : sqliteErrorText(m_db);
         sqlite3_free(error);
         throw DaoException(text);
     }

@@ -34,6 +34,18 @@ constexpr unsigned IDS_DATA_FILE_NOT_LOADED = 61475;
 constexpr unsigned IDS_NO_RECORD_FOR_CHOICE = 61476;
 constexpr unsigned IDS_TAB_OBLIBENE = 61487;
 constexpr unsigned IDS_NOTHING_FOUND_IN_AMENDMENTS = 64496;
+// Descriptions of database failures, followed by the database's own text.
+constexpr unsigned IDS_DB_CORRUPT = 61500;
+constexpr unsigned IDS_DB_NOT_A_DATABASE = 61501;
+constexpr unsigned IDS_DB_CANNOT_OPEN = 61502;
+constexpr unsigned IDS_DB_MISSING_TABLE = 61503;
+constexpr unsigned IDS_DB_MISSING_COLUMN = 61504;
+constexpr unsigned IDS_DB_BUSY = 61505;
+constexpr unsigned IDS_DB_READ_ONLY = 61506;
+constexpr unsigned IDS_DB_FULL = 61507;
+constexpr unsigned IDS_DB_IO_ERROR = 61508;
+constexpr unsigned IDS_DB_PERMISSION = 61509;
+constexpr unsigned IDS_DB_ERROR = 61510;
 
 // Dialog templates
 constexpr int IDD_NAVIGATION = 130;

@@ -2,8 +2,12 @@
 #include "db/DaoException.h"
 #include "db/DbFixture.h"
 #include "db/DokumentRecordsets.h"
+#include "db/SqliteErrors.h"
+#include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 
 #include <QFile>
+#include <sqlite3.h>
 
 namespace {
 using DatabaseFailureTest = DbFixture;
@@ -76,3 +80,39 @@ TEST_F(DatabaseFailureTest, MissingOrCorruptFileIsRefused) {
     EXPECT_THROW(Database::open(corrupt.fileName(), collectionPassword()), DaoException);
 }
 } // namespace
+
+TEST(SqliteErrors, EveryKindOfFailureIsDescribedInCzechWithSqlitesOwnWordsAfter) {
+    const struct {
+        int code;
+        const char* text;
+        unsigned expected;
+    } cases[] = {
+        {SQLITE_CORRUPT, "database disk image is malformed", IDS_DB_CORRUPT},
+        {SQLITE_NOTADB, "file is not a database", IDS_DB_NOT_A_DATABASE},
+        {SQLITE_CANTOPEN, "unable to open database file", IDS_DB_CANNOT_OPEN},
+        {SQLITE_ERROR, "no such table: dokumentSekceView", IDS_DB_MISSING_TABLE},
+        {SQLITE_ERROR, "no such column: jmeno", IDS_DB_MISSING_COLUMN},
+        {SQLITE_BUSY_SNAPSHOT, "database is locked", IDS_DB_BUSY},
+        {SQLITE_READONLY_DBMOVED, "attempt to write a readonly database", IDS_DB_READ_ONLY},
+        {SQLITE_FULL, "database or disk is full", IDS_DB_FULL},
+        {SQLITE_IOERR_READ, "disk I/O error", IDS_DB_IO_ERROR},
+        {SQLITE_ERROR, "near \"x\": syntax error", IDS_DB_ERROR},
+    };
+    for (const auto& c : cases) {
+        const QString text = describeSqliteError(c.code, QString::fromUtf8(c.text));
+        EXPECT_EQ(text, LoadResString(c.expected) + " (" + c.text + ")") << c.text;
+    }
+}
+
+TEST_F(DatabaseFailureTest, AForeignFileIsRefusedWithACzechDescription) {
+    QFile corrupt(m_folder.file(QStringLiteral("Data/corrupt.db")));
+    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
+    corrupt.write(QByteArray(8192, 'x'));
+    corrupt.close();
+    try {
+        Database::open(corrupt.fileName(), collectionPassword());
+        FAIL() << "opened";
+    } catch (const DaoException& e) {
+        EXPECT_TRUE(e.description().startsWith(LoadResString(IDS_DB_NOT_A_DATABASE))) << e.what();
+    }
+}
