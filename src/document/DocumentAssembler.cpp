@@ -7,8 +7,10 @@
 #include "platform/Messages.h"
 #include "platform/ProgramFolders.h"
 #include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 
 #include <QDir>
+#include <QSet>
 
 const char* const g_arrFixedLaws[12] = {"DP", "DPH",   "SID",   "DN",    "OBCH",  "OZ",
                                         "ZU", "PRACE", "DEKAP", "DULOK", "SOCPO", "ZDRPO"};
@@ -189,6 +191,10 @@ void DocumentAssembler::WriteDocumentPages(int id, const QString& title, const Q
     m_strLastTitle = title;
     m_strLastText = text;
     m_strLastAnchor = anchor;
+    // A document is written whole or not at all.
+    if (!templatesPresent(
+            {QStringLiteral("/Title0.html"), bodyTemplate, QStringLiteral("/doc0.html")}))
+        return;
 
     const QString titlePath = WriteTitlePage(id, title);
 
@@ -221,6 +227,23 @@ void DocumentAssembler::WriteDocumentPages(int id, const QString& title, const Q
     // Without a new frameset the view keeps the page it shows (never an older copy of D<id>).
     if (framesetWritten && m_hooks.navigate)
         m_hooks.navigate(framesetPath);
+}
+
+bool DocumentAssembler::templatesPresent(const QStringList& names) const {
+    for (const QString& name : names) {
+        const QString path = m_folders.GetHtmlFolder() + name;
+        if (readTemplateBytes(path))
+            continue;
+        // Once per template and run: every further document would only repeat it.
+        static QSet<QString> reported;
+        if (!reported.contains(path)) {
+            reported.insert(path);
+            ShowMessage(LoadResString(IDS_TEMPLATE_MISSING).replace(QStringLiteral("%1"), path),
+                        MessageIcon::Error);
+        }
+        return false;
+    }
+    return true;
 }
 
 void DocumentAssembler::writePictures(int id) {

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class Database;
@@ -81,6 +82,8 @@ private:
     QByteArray assembleText(int id, const QDateTime& day);
     void showDocumentUnchecked(int id, const QString& title, const QString& anchor,
                                const QDateTime* validOn);
+    // Whether the page templates of these names can be read; the first missing one is reported.
+    bool templatesPresent(const QStringList& names) const;
     void writePictures(int id);
     QString workingFolder() const;
     QString imagesFolder() const;

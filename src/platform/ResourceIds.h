@@ -46,6 +46,7 @@ constexpr unsigned IDS_DB_FULL = 61507;
 constexpr unsigned IDS_DB_IO_ERROR = 61508;
 constexpr unsigned IDS_DB_PERMISSION = 61509;
 constexpr unsigned IDS_DB_ERROR = 61510;
+constexpr unsigned IDS_TEMPLATE_MISSING = 61511;
 
 // Dialog templates
 constexpr int IDD_NAVIGATION = 130;

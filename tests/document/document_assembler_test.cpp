@@ -114,23 +114,29 @@ TEST_F(AssemblyTest, NoteIconOnlyForADocumentWithANote) {
     EXPECT_EQ(m_refreshes, 1);
 }
 
-TEST_F(AssemblyTest, MissingTemplatesLeaveTheirFilesUnwritten) {
+TEST_F(AssemblyTest, AMissingTemplateIsReportedOnceWithItsPathAndNoHalfDocumentIsWritten) {
     createCollection(kSections);
-    QFile::remove(m_program.file("Html/Body0.html"));
+    for (const char* name : {"Body0.html", "Title0.html", "doc0.html"}) {
+        SCOPED_TRACE(name);
+        m_program.writeMinimalTemplates();
+        const QString path = m_program.file(QStringLiteral("Html/") + name);
+        QFile::remove(path);
+        for (const char* page : {"B1.html", "T1.html", "D1.html"})
+            QFile::remove(workingFile(page));
+        m_messages.texts.clear();
+        m_navigated.clear();
+        ASSERT_TRUE(assembler().OpenDocument(1, "#a", nullptr));
+        ASSERT_TRUE(assembler().OpenDocument(1, "#a", nullptr));
+        EXPECT_EQ(m_messages.texts,
+                  QStringList{LoadResString(IDS_TEMPLATE_MISSING).replace("%1", path)});
+        for (const char* page : {"B1.html", "T1.html", "D1.html"})
+            EXPECT_FALSE(QFile::exists(workingFile(page))) << page;
+        EXPECT_TRUE(m_navigated.isEmpty());
+    }
+    // The title page alone (a changed note icon) needs only its own template.
+    m_program.writeMinimalTemplates();
     QFile::remove(m_program.file("Html/Title0.html"));
-    ASSERT_TRUE(assembler().OpenDocument(1, "#a", nullptr));
-    EXPECT_FALSE(QFile::exists(workingFile("B1.html")));
-    EXPECT_FALSE(QFile::exists(workingFile("T1.html")));
-    EXPECT_EQ(textOf(workingFile("D1.html")), "<d>Zákon o dani||#a</d>");
     EXPECT_EQ(assembler().WriteTitlePage(1, "x"), QString());
-
-    // Without a frameset the view keeps its page: no navigation to an old D file.
-    QFile::remove(m_program.file("Html/doc0.html"));
-    QFile::remove(workingFile("D1.html"));
-    m_navigated.clear();
-    ASSERT_TRUE(assembler().OpenDocument(1, QString(), nullptr));
-    EXPECT_FALSE(QFile::exists(workingFile("D1.html")));
-    EXPECT_TRUE(m_navigated.isEmpty());
 }
 
 TEST_F(AssemblyTest, TemplateTextEndsAtAZeroByte) {
