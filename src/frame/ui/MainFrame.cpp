@@ -6,6 +6,7 @@
 #include "frame/ui/CommandBars.h"
 #include "frame/ui/FrameHost.h"
 #include "frame/ui/SplitterWnd.h"
+#include "frame/ui/WindowPlacement.h"
 #include "navigation/ui/TvFormView.h"
 #include "platform/ProgramFolders.h"
 #include "platform/Registry.h"
@@ -47,7 +48,11 @@ CMainFrame::CMainFrame(FrameHost& app, bool /*bShellLaunch*/) : m_app(app) {
     RegisterFrameCommands();
     m_pHtmlView->RegisterCommands(m_commandTable);
     m_pNavView->RegisterCommands(m_commandTable);
-    resize(1100, 750);
+    restoreWindowPlacement(*this);
+    // A stored width beyond this window would leave no room for the document.
+    m_pNavView->m_nPaneWidth =
+        fitPaneWidth(m_pNavView->m_nPaneWidth, width(), m_pHtmlView->minimumWidth());
+    m_wndSplitter->setSizes({m_pNavView->m_nPaneWidth, width() - m_pNavView->m_nPaneWidth});
     UpdateCommandUI();
     qApp->installEventFilter(this);
 }
@@ -79,7 +84,6 @@ void CMainFrame::OnCreateClient() {
     m_wndSplitter->addWidget(m_pHtmlView);
     m_wndSplitter->setStretchFactor(0, 0);
     m_wndSplitter->setStretchFactor(1, 1);
-    m_wndSplitter->setSizes({m_pNavView->m_nPaneWidth, 650});
     setCentralWidget(m_wndSplitter);
     m_pHtmlView->setFocus();
 }
@@ -244,5 +248,6 @@ void CMainFrame::UpdateIndicators(Qt::KeyboardModifiers, quint32 nativeModifiers
 void CMainFrame::closeEvent(QCloseEvent* event) {
     m_pNavView->m_nPaneWidth = m_pNavView->width();
     WriteProfileInt(QStringLiteral("Settings"), QStringLiteral("Width"), m_pNavView->m_nPaneWidth);
+    saveWindowPlacement(*this);
     QMainWindow::closeEvent(event);
 }

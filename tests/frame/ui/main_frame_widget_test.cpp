@@ -4,6 +4,7 @@
 #include "frame/ui/CommandBars.h"
 #include "frame/ui/MainFrame.h"
 #include "frame/ui/SplitterWnd.h"
+#include "frame/ui/WindowPlacement.h"
 #include "navigation/ui/TvFormView.h"
 #include "platform/Registry.h"
 #include "platform/ResourceIds.h"
@@ -199,4 +200,24 @@ TEST_F(MainFrameTest, LookColourPaintsTheSplitter) {
               frame().GetSplitter()->palette().color(QPalette::Button));
     app.m_nAppLook = savedLook;
     frame().ApplyLookColours();
+}
+
+TEST_F(MainFrameTest, APaneWidthBeyondTheWindowLeavesTheDocumentItsRoom) {
+    ASSERT_TRUE(WriteProfileInt("Settings", "Width", 2147483647));
+    frame();
+    const int pane = frame().GetNavView()->width();
+    EXPECT_LE(pane, frame().width() - frame().GetHtmlView()->minimumWidth());
+    EXPECT_GE(frame().GetHtmlView()->width(), frame().GetHtmlView()->minimumWidth());
+    EXPECT_EQ(fitPaneWidth(200, 1100, 100), CTvFormView::kMinPaneWidth);
+    EXPECT_EQ(fitPaneWidth(500, 1100, 100), 500);
+    EXPECT_EQ(fitPaneWidth(16777215, 1100, 100), 1000);
+}
+
+TEST_F(MainFrameTest, TheWindowKeepsItsSizeAndPositionBetweenRuns) {
+    EXPECT_EQ(frame().size(), QSize(1100, 750));
+    frame().resize(900, 640);
+    QApplication::processEvents();
+    frame().close();
+    m_frame.reset();
+    EXPECT_EQ(frame().size(), QSize(900, 640));
 }
