@@ -84,9 +84,8 @@ bool DocumentAssembler::OpenDocument(int id, const QString& anchor, const QDateT
         showDocumentUnchecked(id, title, anchor, validOn);
         return true;
     } catch (const DaoException& e) {
-        // Reported here: the caller's "invalid link" would only mislead after it.
         ReportDaoError(0, e);
-        return true;
+        return false;
     }
 }
 

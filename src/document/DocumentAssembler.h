@@ -36,8 +36,7 @@ public:
     DocumentAssembler(Database& database, const ProgramFolders& folders, DocumentHooks hooks);
 
     // Shows the document with this identifier as valid on `validOn` (null: now) at `anchor`.
-    // False when there is no such document; a database failure is reported here and counts as
-    // handled (true), so that callers do not add an "invalid link" to it.
+    // False when there is no such document or the database failed (already reported).
     bool OpenDocument(int id, const QString& anchor, const QDateTime* validOn);
     // Assembles and shows the section versions of `id` valid on the day under `title`.
     void ShowDocument(int id, const QString& title, const QString& anchor,

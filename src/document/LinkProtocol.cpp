@@ -54,9 +54,16 @@ LinkDecision decideLink(const QByteArray& url) {
         decision.note = true;
         return decision;
     }
+    // The program's link as the view delivers it: the whole URL, or a path segment when the
+    // link was resolved against the page's folder; never inside another site's query or fragment.
     const qsizetype prefix = url.indexOf(kLinkPrefix);
     if (prefix < 0)
         return decision;
+    if (prefix > 0) {
+        const QByteArray before = url.left(prefix);
+        if (!before.endsWith('/') || before.contains('?') || before.contains('#'))
+            return decision;
+    }
 
     QByteArray trimmed = url;
     while (!trimmed.isEmpty() &&

@@ -166,8 +166,8 @@ INSERT INTO dokumentImages (imageId, dokument) VALUES (7, 1), (8, 1), (9, 2), (1
 TEST_F(AssemblyTest, DatabaseFailureIsReportedAndNothingIsShown) {
     createCollection(kSections);
     m_database->executeScript("DROP VIEW dokumentSekceView;");
-    // Reported in Czech with SQLite's words after it, and handled: no "invalid link" follows.
-    EXPECT_TRUE(assembler().OpenDocument(1, QString(), nullptr));
+    // Reported in Czech with SQLite's words after it.
+    EXPECT_FALSE(assembler().OpenDocument(1, QString(), nullptr));
     ASSERT_EQ(m_messages.texts.size(), 1);
     EXPECT_TRUE(m_messages.texts[0].startsWith(LoadResString(IDS_DB_MISSING_TABLE) + " (no such"))
         << m_messages.texts[0].toStdString();

@@ -64,8 +64,12 @@ TEST(LinkProtocol, IdentifierZeroIsLeftToTheBrowser) {
     EXPECT_FALSE(decideLink(QByteArray("file:///tmp/QrmHtml/D5.html")).intercept);
 }
 
-TEST(LinkProtocol, PrefixAnywhereButCaseSensitive) {
-    EXPECT_EQ(decideLink(QByteArray("about:blank#javascript:sestavDoc('9')")).id, 9);
+TEST(LinkProtocol, PrefixAtTheStartOrOfAPathSegmentAndCaseSensitive) {
+    EXPECT_EQ(decideLink(QByteArray("file:///tmp/QrmHtml/javascript:sestavDoc('9')")).id, 9);
+    EXPECT_FALSE(decideLink(QByteArray("http://x/?javascript:sestavDoc('101')")).intercept);
+    EXPECT_FALSE(decideLink(QByteArray("about:blank#javascript:sestavDoc('9')")).intercept);
+    EXPECT_FALSE(decideLink(QByteArray("http://x/?a=/javascript:sestavDoc('9')")).intercept);
+    EXPECT_FALSE(decideLink(QByteArray("xjavascript:sestavDoc('9')")).intercept);
     EXPECT_FALSE(decideLink(QByteArray("javascript:SestavDoc('9')")).intercept);
     EXPECT_FALSE(decideLink(QByteArray("JAVASCRIPT:sestavDoc('9')")).intercept);
 }

@@ -8,7 +8,6 @@
 #include "platform/ResourceIds.h"
 #include "platform/Strings.h"
 
-#include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QTreeView>
@@ -30,13 +29,6 @@ void CsListFormPage::InitControls() {
     m_list->setColumnWidth(0, m_list->width() - 21);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection& selected) { OnSelectionChanged(selected); });
-    // A click on the row that is already selected opens it again (the user came back to it
-    // after following links).
-    m_list->viewport()->installEventFilter(this);
-    connect(m_list, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
-        if (!m_bSelectedByPress && index.isValid())
-            OpenRow(index.row());
-    });
     // After a start through the tavlin: protocol the first list page leaves its list empty;
     // the main window fills it once the link has been served.
     if (g_bSkipContentsFill) {
@@ -71,14 +63,7 @@ void CsListFormPage::FillList(const QString& strFilter) {
     ShowCounter();
 }
 
-bool CsListFormPage::eventFilter(QObject* watched, QEvent* event) {
-    if (m_list && watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress)
-        m_bSelectedByPress = false;
-    return CsFormPage::eventFilter(watched, event);
-}
-
 void CsListFormPage::OnSelectionChanged(const QItemSelection& selected) {
-    m_bSelectedByPress = true;
     if (selected.isEmpty() || selected.indexes().isEmpty())
         return;
     OpenRow(selected.indexes().first().row());

@@ -31,12 +31,6 @@ public:
     DocumentListModel* m_pModel = nullptr;
     ListSession m_session;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void OnSelectionChanged(const QItemSelection& selected);
-
-    // Whether the selection changed during the current mouse press (that already opened the row).
-    bool m_bSelectedByPress = false;
 };

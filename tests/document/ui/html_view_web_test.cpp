@@ -87,7 +87,11 @@ protected:
                            "<a id=\"dated\" href=\"javascript:sestavDoc('2007-01-01__2')"
                            "\">znění 2007</a> "
                            "<a id=\"missing\" href=\"javascript:sestavDoc('999')\">x</a> "
-                           "<a id=\"zero\" href=\"javascript:sestavDoc('0')\">y</a>")
+                           "<a id=\"zero\" href=\"javascript:sestavDoc('0')\">y</a> "
+                           "<a id=\"foreign\" href=\"javascript:document.body.setAttribute("
+                           "'data-ran', 'yes')\">z</a> "
+                           "<map name=\"m\"><area id=\"mapped\" shape=\"rect\" "
+                           "coords=\"0,0,10,10\" href=\"javascript:sestavDoc('2')\"></map>")
                 .arg(id);
         for (int par = 1; par <= 5; ++par)
             body += QStringLiteral("<div style=\"height:1500px\"><a name=\"par%1\"></a>§ %1</div>")
@@ -207,6 +211,22 @@ TEST_F(HtmlViewTest, DatedMissingAndZeroLinksAndTheNoteIcon) {
     EXPECT_EQ(m_opened[1].anchor, QString());
     EXPECT_EQ(m_opened[1].day, QDate(2007, 1, 1));
     EXPECT_EQ(messages.texts.size(), 1);
+}
+
+TEST_F(HtmlViewTest, ImageMapLinksAreTheProgramsAndOtherScriptLinksRunAsTheBrowserRunsThem) {
+    showDocument(1, QString());
+    ASSERT_TRUE(documentShown(1));
+    click(QStringLiteral("frm2"), QStringLiteral("foreign"));
+    EXPECT_TRUE(waitUntil([&] {
+        return runScript("window.frames['frm2'].document.body.getAttribute('data-ran')")
+                   .toString() == "yes";
+    }));
+    EXPECT_TRUE(m_opened.empty());
+
+    click(QStringLiteral("frm2"), QStringLiteral("mapped"));
+    ASSERT_TRUE(documentShown(2));
+    ASSERT_EQ(m_opened.size(), 1u);
+    EXPECT_EQ(m_opened[0].id, 2);
 }
 
 TEST_F(HtmlViewTest, FindStateIsResetByEveryNavigation) {
