@@ -10,7 +10,7 @@ cd "$root"
 packages=(
   cmake ninja-build g++ pkg-config clang
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-qpa-plugins
-  libgl-dev libsqlite3-dev sqlite3 libxml2-dev libicu-dev
+  libgl-dev libx11-dev libsqlite3-dev sqlite3 libxml2-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
   dpkg-dev desktop-file-utils appstream

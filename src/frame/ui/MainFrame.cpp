@@ -5,6 +5,7 @@
 #include "frame/StatusText.h"
 #include "frame/ui/CommandBars.h"
 #include "frame/ui/FrameHost.h"
+#include "frame/ui/LockKeys.h"
 #include "frame/ui/SplitterWnd.h"
 #include "frame/ui/WindowPlacement.h"
 #include "navigation/ui/TvFormView.h"
@@ -126,6 +127,9 @@ void CMainFrame::OnCreate() {
         statusBar()->addPermanentWidget(m_pIndicators[i]);
     }
     AddAccelerators();
+    // CAP and NUM as they stand at start, not only after the first key.
+    if (const std::optional<quint32> locked = lockedModifiers())
+        UpdateIndicators({}, *locked);
 }
 
 QWidget* CMainFrame::MakeToolbarWidget(const ToolbarEntry& entry) {
