@@ -4,6 +4,7 @@
 #include "db/DokumentRecordsets.h"
 #include "db/ReportDaoError.h"
 #include "document/HtmlFiles.h"
+#include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFolders.h"
 #include "platform/ResourceIds.h"
@@ -102,7 +103,7 @@ void DocumentAssembler::ShowDocument(int id, const QString& title, const QString
 
 void DocumentAssembler::showDocumentUnchecked(int id, const QString& title, const QString& anchor,
                                               const QDateTime* validOn) {
-    const QDateTime day = asStoredDateTime(validOn ? *validOn : QDateTime::currentDateTime());
+    const QDateTime day = asStoredDateTime(validOn ? *validOn : currentDateTime());
     WriteDocument(id, title, assembleText(id, day), anchor);
 }
 

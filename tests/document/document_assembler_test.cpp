@@ -1,4 +1,5 @@
 #include "document/AssemblyFixture.h"
+#include "platform/Clock.h"
 #include "platform/ResourceIds.h"
 #include "platform/Strings.h"
 
@@ -39,6 +40,12 @@ TEST_F(AssemblyTest, ChoosesTheVersionsValidOnTheDay) {
     EXPECT_EQ(textOf(workingFile("B1.html")), "<b>[A][B-new][C]</b>");
     EXPECT_EQ(assembler().m_strLastText, "[A][B-new][C]");
     EXPECT_EQ(m_navigated.size(), 3);
+
+    // "Today" comes from the clock seam.
+    setClock([] { return day(2006, 12, 31); });
+    ASSERT_TRUE(assembler().OpenDocument(1, QString(), nullptr));
+    setClock({});
+    EXPECT_EQ(textOf(workingFile("B1.html")), "<b>[A][B-old]</b>");
 }
 
 TEST_F(AssemblyTest, WritesTheThreePagesAndShowsTheFrameset) {
