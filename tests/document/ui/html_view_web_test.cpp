@@ -229,6 +229,33 @@ TEST_F(HtmlViewTest, ImageMapLinksAreTheProgramsAndOtherScriptLinksRunAsTheBrows
     EXPECT_EQ(m_opened[0].id, 2);
 }
 
+TEST_F(HtmlViewTest, TheShownDocumentShownAgainLandsAtTheNewAnchorOrAtTheTop) {
+    const auto scrolledTo = [this](const QString& anchor) {
+        return waitUntil([&] {
+            return targetLocation().endsWith("/B1.html" + anchor) &&
+                   runScript("window.frames['frm2'].document.readyState").toString() == "complete";
+        });
+    };
+    const auto scrollY = [this] { return runScript("window.frames['frm2'].scrollY").toInt(); };
+    showDocument(1, QStringLiteral("#par3"));
+    ASSERT_TRUE(documentShown(1));
+    ASSERT_TRUE(scrolledTo("#par3"));
+    ASSERT_TRUE(waitUntil([&] { return scrollY() > 1000; }));
+    const int atPar3 = scrollY();
+
+    showDocument(1, QString());
+    ASSERT_TRUE(scrolledTo(QString()));
+    settle(300);
+    EXPECT_EQ(scrollY(), 0);
+
+    showDocument(1, QStringLiteral("#par5"));
+    ASSERT_TRUE(scrolledTo("#par5"));
+    EXPECT_TRUE(waitUntil([&] { return scrollY() > atPar3; }));
+    showDocument(1, QStringLiteral("#par3"));
+    ASSERT_TRUE(scrolledTo("#par3"));
+    EXPECT_TRUE(waitUntil([&] { return scrollY() == atPar3; }));
+}
+
 TEST_F(HtmlViewTest, FindStateIsResetByEveryNavigation) {
     showDocument(1, QString());
     ASSERT_TRUE(documentShown(1));
