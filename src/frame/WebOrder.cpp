@@ -1,5 +1,6 @@
 #include "frame/WebOrder.h"
 
+#include <QDir>
 #include <QFile>
 
 QString readIniString(const QString& file, const QString& section, const QString& key) {
@@ -32,7 +33,7 @@ QString readIniString(const QString& file, const QString& section, const QString
 }
 
 QUrl webOrderUrl(const QString& programFolder, const QString& defaultHost) {
-    const QString value = readIniString(programFolder + QStringLiteral("/Dealer.ini"),
+    const QString value = readIniString(QDir(programFolder).filePath(QStringLiteral("Dealer.ini")),
                                         QStringLiteral("Dealer"), QStringLiteral("WWWOrder"));
     if (!value.isEmpty())
         return QUrl::fromUserInput(value, programFolder);

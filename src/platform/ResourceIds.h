@@ -61,6 +61,9 @@ constexpr unsigned IDS_CUSTOMIZE_FIND_BOX = 62122;
 constexpr unsigned IDS_LOOK_TITLE = 62130;
 constexpr unsigned IDS_LOOK_BASIC = 62131; // then the XP and 2003 looks
 constexpr unsigned IDS_CANCEL = 62134;
+constexpr unsigned IDS_PRINT_PDF_USAGE = 62140;
+constexpr unsigned IDS_PRINT_PDF_BAD_DATE = 62141;
+constexpr unsigned IDS_PRINT_PDF_FAILED = 62142;
 
 // Dialog templates
 constexpr int IDD_NAVIGATION = 130;

@@ -9,6 +9,7 @@
 #include "platform/Strings.h"
 
 #include <QAction>
+#include <QDir>
 #include <QImage>
 #include <QMainWindow>
 #include <QPixmap>
@@ -32,7 +33,7 @@ ToolbarManager::ToolbarManager(QMainWindow& frame, CCommandActions& commands,
     : QObject(&frame), m_frame(frame), m_commands(commands), m_templates(std::move(templates)),
       m_makeWidget(std::move(makeWidget)) {
     // A missing or unreadable picture file only leaves user buttons without its pictures.
-    const QImage strip(programFolder + QStringLiteral("/Tavlin.bmp"));
+    const QImage strip(QDir(programFolder).filePath(QStringLiteral("Tavlin.bmp")));
     if (!strip.isNull())
         for (int x = 0; x + kUserImageWidth <= strip.width(); x += kUserImageWidth)
             m_userImages.emplace_back(
