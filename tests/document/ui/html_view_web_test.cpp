@@ -28,16 +28,6 @@
 #include <memory>
 
 namespace {
-// Lets the browser run for a while when the test looks for something that must not happen.
-void settle(int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-}
-
 struct OpenRequest {
     int id;
     QString anchor;
