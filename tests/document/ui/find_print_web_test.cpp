@@ -23,11 +23,14 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 #include <QTreeView>
 #include <gtest/gtest.h>
 #include <memory>
@@ -288,4 +291,29 @@ TEST_F(FindPrintTest, PrintPdfSwitchWritesTheVersionOfTheDayWithoutAWindow) {
                          m_program.path(), environment, nullptr, &error),
               1);
     EXPECT_TRUE(error.contains(QStringLiteral("Neplatné datum: 1.1.2005"))) << error;
+}
+
+TEST_F(FindPrintTest, PrintPreviewShowsThePagesOfThePrintVersion) {
+    openDocument();
+    int pages = -1;
+    // Closes the preview once it shows its pages.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (!preview)
+            return;
+        auto* widget = preview->findChild<QPrintPreviewWidget*>();
+        if (widget && widget->pageCount() > 0) {
+            pages = widget->pageCount();
+            preview->reject();
+        }
+    });
+    poll.start(100);
+    bool bDone = false;
+    QObject::connect(&m_view->GetPrinter(), &DocumentPrinter::printFinished,
+                     [&](bool) { bDone = true; });
+    m_frame->OnCommand(ID_FILE_PRINT_PREVIEW);
+    ASSERT_TRUE(waitUntil([&] { return bDone; }, 30000));
+    EXPECT_GE(pages, 1);
+    EXPECT_FALSE(m_view->GetPrinter().IsPrinting());
 }
