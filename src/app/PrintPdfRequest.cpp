@@ -33,6 +33,8 @@ PrintPdfRequest parsePrintPdfRequest(const QStringList& arguments, const QString
                 request.m_strError = LoadResString(IDS_PRINT_PDF_BAD_DATE).arg(value);
                 return request;
             }
+        } else if (name == QLatin1String("--folder")) {
+            request.m_strFolder = value;
         } else {
             request.m_strError = usage;
             return request;

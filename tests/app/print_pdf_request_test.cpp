@@ -23,10 +23,12 @@ TEST(PrintPdfRequest, ReadsFileIdAndDay) {
     EXPECT_EQ(request.m_nId, 12);
     EXPECT_FALSE(request.m_date.isValid());
 
-    request = parse({"--id", "7", "--date", "2006-12-31", "--print-pdf", "/tmp/a.pdf"});
+    request = parse({"--id", "7", "--date", "2006-12-31", "--print-pdf", "/tmp/a.pdf", "--folder",
+                     "/opt/demo"});
     EXPECT_EQ(request.m_strError, QString());
     EXPECT_EQ(request.m_strFile, QStringLiteral("/tmp/a.pdf"));
     EXPECT_EQ(request.m_date, QDate(2006, 12, 31));
+    EXPECT_EQ(request.m_strFolder, QStringLiteral("/opt/demo"));
 }
 
 TEST(PrintPdfRequest, WrongArgumentsGiveTheUsageOrTheBadDate) {

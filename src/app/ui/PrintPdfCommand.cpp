@@ -26,7 +26,7 @@ int runPrintPdf(CTavlinApp& app, const PrintPdfRequest& request) {
     if (!request.m_strError.isEmpty())
         return fail(request.m_strError);
     ProgramFolders checked;
-    if (!checked.CheckFolders(false, app.applicationFilePath()))
+    if (!checked.CheckFolders(false, app.applicationFilePath(), request.m_strFolder))
         return 1;
     app.SetProgramFolder(checked.GetProgramFolder());
     if (!app.OpenDatabase())
