@@ -1,8 +1,11 @@
+#include "app/PrintPdfRequest.h"
+#include "app/ui/PrintPdfCommand.h"
 #include "app/ui/TavlinApp.h"
 #include "app/ui/WebSchemes.h"
 #include "frame/ui/MainFrame.h"
 #include "platform/TerminationSignals.h"
 
+#include <QDir>
 #include <QTimer>
 
 int main(int argc, char** argv) {
@@ -19,7 +22,11 @@ int main(int argc, char** argv) {
             app.mainFrame()->close();
     });
     int result = 1;
-    if (app.InitInstance()) {
+    // Printing for scripts: no window, the exit code tells.
+    if (const PrintPdfRequest request = parsePrintPdfRequest(app.arguments(), QDir::currentPath());
+        request.m_bRequested) {
+        result = runPrintPdf(app, request);
+    } else if (app.InitInstance()) {
         // Scripts and tests can ask for an orderly close after a while.
         bool ok = false;
         const int exitAfter = qEnvironmentVariableIntValue("TAVLIN_EXIT_AFTER_MS", &ok);

@@ -77,7 +77,7 @@ std::vector<ToolbarTemplate> parseToolbarTable(const QString& text) {
         if (keyword == QLatin1String("toolbar")) {
             const int id = fieldInt(fields, 1);
             if (id > 0)
-                toolbars.push_back(ToolbarTemplate{id, {}});
+                toolbars.push_back(ToolbarTemplate{id, fields.value(2), {}});
             continue;
         }
         if (toolbars.empty())
@@ -116,6 +116,56 @@ std::vector<AcceleratorEntry> parseAcceleratorTable(const QString& text) {
             accelerators.push_back(AcceleratorEntry{keys, command});
     }
     return accelerators;
+}
+
+QString writeToolbarTable(const std::vector<ToolbarTemplate>& toolbars) {
+    QString text;
+    for (const ToolbarTemplate& toolbar : toolbars) {
+        QString title = toolbar.title;
+        title.replace(QLatin1Char('\t'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        title.remove(QLatin1Char('\r'));
+        text += QStringLiteral("toolbar\t%1").arg(toolbar.id);
+        if (!title.isEmpty())
+            text += QLatin1Char('\t') + title;
+        text += QLatin1Char('\n');
+        for (const ToolbarEntry& entry : toolbar.entries) {
+            switch (entry.kind) {
+            case ToolbarEntry::Kind::Separator:
+                text += QStringLiteral("separator\n");
+                break;
+            case ToolbarEntry::Kind::Button:
+                text += QStringLiteral("button\t%1\t%2\n").arg(entry.id).arg(entry.icon);
+                break;
+            case ToolbarEntry::Kind::Label:
+                text += QStringLiteral("label\t%1\n").arg(entry.id);
+                break;
+            case ToolbarEntry::Kind::Combo:
+                text += QStringLiteral("combo\t%1\t%2\n").arg(entry.id).arg(entry.width);
+                break;
+            }
+        }
+    }
+    return text;
+}
+
+namespace {
+void collectCommands(const MenuEntry& popup, QList<int>& ids) {
+    for (const MenuEntry& entry : popup.children) {
+        if (entry.kind == MenuEntry::Kind::Popup)
+            collectCommands(entry, ids);
+        else if (entry.kind == MenuEntry::Kind::Item && !ids.contains(entry.id))
+            ids << entry.id;
+    }
+}
+} // namespace
+
+QList<int> menuCommands(const std::vector<MenuTemplate>& menus, int id) {
+    QList<int> ids;
+    if (const MenuTemplate* menu = findMenu(menus, id))
+        for (const MenuEntry& popup : menu->popups)
+            collectCommands(popup, ids);
+    return ids;
 }
 
 const MenuTemplate* findMenu(const std::vector<MenuTemplate>& menus, int id) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <vector>
 
@@ -30,6 +31,7 @@ struct ToolbarEntry {
 
 struct ToolbarTemplate {
     int id = 0;
+    QString title; // the bar's title, when the table gives one
     std::vector<ToolbarEntry> entries;
 };
 
@@ -43,6 +45,13 @@ struct AcceleratorEntry {
 std::vector<MenuTemplate> parseMenuTable(const QString& text);
 std::vector<ToolbarTemplate> parseToolbarTable(const QString& text);
 std::vector<AcceleratorEntry> parseAcceleratorTable(const QString& text);
+
+// The toolbar table of `toolbars`, as parseToolbarTable reads it back; tabs and line breaks in
+// titles become blanks.
+QString writeToolbarTable(const std::vector<ToolbarTemplate>& toolbars);
+
+// The command ids of the items of menu `id`, in menu order, each once.
+QList<int> menuCommands(const std::vector<MenuTemplate>& menus, int id);
 
 // The template with this id, null when the table has none.
 const MenuTemplate* findMenu(const std::vector<MenuTemplate>& menus, int id);

@@ -34,6 +34,9 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Copies a folder with everything in it.
+void copyFolder(const QString& from, const QString& to);
+
 // The text of a file below the source tree (for example "tests/fixtures/collection.sql").
 QString sourceFileText(const QString& relativePath);
 

@@ -17,3 +17,13 @@ inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 20
     }
     return true;
 }
+
+// Lets the event loop run for `ms`, when a test looks for something that must not happen.
+inline void settle(int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+}

@@ -53,6 +53,7 @@ bool CTavlinApp::InitInstance() {
         processEvents();
     }
     m_pMainFrame = std::make_unique<CMainFrame>(*this, cmdInfo.m_bShellLaunch);
+    m_pMainFrame->LoadCustomState();
     m_pMainFrame->ShowFavouritesAndStart();
     m_pMainFrame->ApplyLookColours();
     m_pMainFrame->setWindowTitle(LoadResString(IDS_APP_TITLE));
@@ -90,6 +91,11 @@ void CTavlinApp::SetStatusText(const QString& text) {
 void CTavlinApp::setLookColour(bool bOn, const QColor& colour) {
     m_bLookColour = bOn;
     m_crLook = colour;
+}
+
+void CTavlinApp::setAppLook(int nAppLook) {
+    m_nAppLook = nAppLook;
+    ApplyLook();
 }
 
 void CTavlinApp::ApplyLook() {

@@ -35,6 +35,7 @@ public:
     bool lookColourOn() const override { return m_bLookColour; }
     QColor lookColour() const override { return m_crLook; }
     int appLook() const override { return m_nAppLook; }
+    void setAppLook(int nAppLook) override;
     void setLookColour(bool bOn, const QColor& colour) override;
     const PageFactories& pageFactories() const override { return m_pageFactories; }
 

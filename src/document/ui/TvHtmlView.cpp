@@ -1,11 +1,14 @@
 #include "document/ui/TvHtmlView.h"
 
 #include "document/LinkProtocol.h"
+#include "document/ui/DocumentFind.h"
+#include "document/ui/DocumentPrinter.h"
 #include "document/ui/TvWebPage.h"
 #include "platform/CommandTable.h"
 #include "platform/Messages.h"
 #include "platform/ResourceIds.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTimer>
 #include <QWebEngineHistory>
@@ -38,6 +41,10 @@ CTvHtmlView::CTvHtmlView(QWidget* parent) : QWebEngineView(parent) {
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
+    // Copying is the page's own editing command, run from the program's copy commands.
+    settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, true);
+    m_pFind = new DocumentFind(*this);
+    m_pPrinter = new DocumentPrinter(*this);
 
     QWebEngineScript script;
     script.setName(QStringLiteral("tavlin-link-clicks"));
@@ -60,6 +67,8 @@ CTvHtmlView::CTvHtmlView(QWidget* parent) : QWebEngineView(parent) {
             [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
                 OnRenderProcessTerminated(static_cast<int>(status));
             });
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
 }
 
 CTvHtmlView::~CTvHtmlView() {
@@ -138,9 +147,7 @@ bool CTvHtmlView::OnBeforeNavigate2(const QString& url) {
 }
 
 void CTvHtmlView::OnNavigateComplete2() {
-    m_strFindText.clear();
-    m_nFindBookmark = -1;
-    m_nSearchBookmark = -1;
+    m_pFind->Reset();
 }
 
 void CTvHtmlView::UpdateHistoryState() {
@@ -158,13 +165,4 @@ void CTvHtmlView::OnRenderProcessTerminated(int status) {
         return;
     ++m_nReloads;
     QTimer::singleShot(0, this, [this] { reload(); });
-}
-
-void CTvHtmlView::RegisterCommands(CommandTable& table) {
-    table.add(
-        ID_GO_BACK, [this](int) { GoBack(); }, [this] { return m_bCanGoBack; });
-    table.add(
-        ID_GO_FORWARD, [this](int) { GoForward(); }, [this] { return m_bCanGoForward; });
-    table.add(ID_START_PAGE, [this](int) { ShowStartPage(); });
-    table.add(ID_HELP, [this](int) { ShowHelpPage(); });
 }

@@ -2,12 +2,15 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QWebEngineView>
 #include <functional>
 
 class CTvWebPage;
 class CommandTable;
+class DocumentFind;
+class DocumentPrinter;
 class QWebEngineProfile;
 
 // The right pane of the main window: shows the start and help pages and the assembled documents,
@@ -31,7 +34,7 @@ public:
     void GoForward();
     void ShowStartPage();
     void ShowHelpPage();
-    // The view's commands: back, forward, the start page and help.
+    // The view's commands: back, forward, the start page, help, copy and print.
     void RegisterCommands(CommandTable& table);
     bool CanGoBack() const { return m_bCanGoBack; }
     bool CanGoForward() const { return m_bCanGoForward; }
@@ -47,10 +50,19 @@ public:
     // Runs `body` like RunInTargetDocument once the page now loading has finished loading.
     void RunInTargetDocumentWhenLoaded(const QString& body);
 
-    // The state of the last find in the document, reset by every completed navigation.
-    QString m_strFindText;
-    int m_nFindBookmark = -1;   // character offset of the last find-in-text hit, -1 = none
-    int m_nSearchBookmark = -1; // character offset of the last searched-word hit, -1 = none
+    // Find and copy in the page (see DocumentFind); the find state lives there and every
+    // completed navigation resets it.
+    void FindInText(const QString& text);
+    void FindSearchedNext(const QString& expression, const QStringList& words);
+    void FindSearchedPrevious(const QString& expression, const QStringList& words);
+    void CopyText(bool bSelectAll);
+    DocumentFind& GetFind() const { return *m_pFind; }
+
+    // Prints the shown document in its print layout (see DocumentPrinter).
+    void OnPrintDocument();
+    DocumentPrinter& GetPrinter() const { return *m_pPrinter; }
+    // Whether the view was the last of the window's panes to have the focus.
+    bool IsActiveView() const { return m_bActiveView; }
 
 signals:
     void commandStateChanged(bool bCanGoBack, bool bCanGoForward);
@@ -62,6 +74,9 @@ private:
     void OnNavigateComplete2();
     void UpdateHistoryState();
     void OnRenderProcessTerminated(int status);
+    void OnFocusChanged(QWidget* now);
+    void CopyToFocusWidget();
+    void SaveAsPdf();
 
     QWebEngineProfile* m_pProfile = nullptr;
     CTvWebPage* m_pPage = nullptr;
@@ -71,4 +86,7 @@ private:
     bool m_bCanGoForward = false;
     int m_nReloads = 0;
     QString m_strPendingScript;
+    DocumentFind* m_pFind = nullptr;
+    DocumentPrinter* m_pPrinter = nullptr;
+    bool m_bActiveView = true;
 };

@@ -1,15 +1,12 @@
 #include "frame/ui/CommandBars.h"
 
 #include "frame/StatusText.h"
-#include "frame/ui/ToolbarIcons.h"
 #include "platform/Strings.h"
 
 #include <QAction>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolBar>
-#include <QWidgetAction>
 
 CCommandActions::CCommandActions(QObject* parent) : QObject(parent) {}
 
@@ -61,31 +58,4 @@ QMenu* buildPopupMenu(const MenuEntry& popup, CCommandActions& commands, QWidget
 void fillMenuBar(QMenuBar* menuBar, const MenuTemplate& menu, CCommandActions& commands) {
     for (const MenuEntry& popup : menu.popups)
         menuBar->addMenu(buildPopupMenu(popup, commands, menuBar));
-}
-
-void fillToolBar(QToolBar* toolBar, const ToolbarTemplate& toolbar, CCommandActions& commands,
-                 const std::function<QWidget*(const ToolbarEntry&)>& makeWidget) {
-    for (const ToolbarEntry& entry : toolbar.entries) {
-        switch (entry.kind) {
-        case ToolbarEntry::Kind::Separator:
-            toolBar->addSeparator();
-            break;
-        case ToolbarEntry::Kind::Button: {
-            QAction* action = commands.action(entry.id);
-            action->setIcon(toolbarIcon(entry.icon));
-            if (action->text().isEmpty())
-                action->setText(action->toolTip());
-            toolBar->addAction(action);
-            break;
-        }
-        case ToolbarEntry::Kind::Label:
-        case ToolbarEntry::Kind::Combo:
-            if (QWidget* widget = makeWidget(entry)) {
-                QAction* action = toolBar->addWidget(widget);
-                action->setData(entry.id);
-                action->setObjectName(QStringLiteral("command%1").arg(entry.id));
-            }
-            break;
-        }
-    }
 }

@@ -4,12 +4,10 @@
 
 #include <QHash>
 #include <QObject>
-#include <functional>
 
 class QAction;
 class QMenu;
 class QMenuBar;
-class QToolBar;
 class QWidget;
 
 // The window's commands: one QAction per command id, shared by menus, toolbars and accelerators,
@@ -39,8 +37,3 @@ QString readUiTable(const QString& name);
 // The popup of a menu template as a QMenu (owned by parent).
 QMenu* buildPopupMenu(const MenuEntry& popup, CCommandActions& commands, QWidget* parent);
 void fillMenuBar(QMenuBar* menuBar, const MenuTemplate& menu, CCommandActions& commands);
-
-// Puts the entries of a toolbar template into the toolbar; labels and combo boxes are widgets the
-// caller makes.
-void fillToolBar(QToolBar* toolBar, const ToolbarTemplate& toolbar, CCommandActions& commands,
-                 const std::function<QWidget*(const ToolbarEntry&)>& makeWidget);

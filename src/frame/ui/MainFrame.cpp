@@ -1,12 +1,15 @@
 #include "frame/ui/MainFrame.h"
 
+#include "document/ui/DocumentPrinter.h"
 #include "document/ui/TvHtmlView.h"
 #include "frame/Looks.h"
 #include "frame/StatusText.h"
 #include "frame/ui/CommandBars.h"
 #include "frame/ui/FrameHost.h"
 #include "frame/ui/LockKeys.h"
+#include "frame/ui/SearchBox.h"
 #include "frame/ui/SplitterWnd.h"
+#include "frame/ui/ToolbarManager.h"
 #include "frame/ui/WindowPlacement.h"
 #include "navigation/ui/TvFormView.h"
 #include "platform/ProgramFolders.h"
@@ -15,6 +18,7 @@
 #include "platform/Strings.h"
 #include "search/HighlightScript.h"
 #include "search/ui/CsHledatPage.h"
+#include "search/ui/SearchedWordCommands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -49,6 +53,8 @@ CMainFrame::CMainFrame(FrameHost& app, bool /*bShellLaunch*/) : m_app(app) {
     RegisterFrameCommands();
     m_pHtmlView->RegisterCommands(m_commandTable);
     m_pNavView->RegisterCommands(m_commandTable);
+    registerSearchedWordCommands(m_commandTable, *m_pNavView, *m_pHtmlView);
+    m_pToolbars->RegisterCommands(m_commandTable);
     restoreWindowPlacement(*this);
     // A stored width beyond this window would leave no room for the document.
     m_pNavView->m_nPaneWidth =
@@ -69,7 +75,9 @@ void CMainFrame::OnCreateClient() {
     // Cross-link the panes: assembled documents go to the document view, its links come back to
     // the navigation view's document operations.
     m_pNavView->setDocumentTarget([this](const QString& path) { m_pHtmlView->Navigate2(path); },
-                                  [this] { m_pHtmlView->reload(); }, {});
+                                  [this] { m_pHtmlView->reload(); },
+                                  [this] { m_pHtmlView->OnPrintDocument(); });
+    m_pHtmlView->GetPrinter().SetPrintVersionSource([this] { m_pNavView->ShowPrintVersion(); });
     m_pHtmlView->SetDocumentOpener([this](int id, const QString& anchor, const QDateTime* validOn) {
         return m_pNavView->OpenDocument(id, anchor, validOn);
     });
@@ -98,19 +106,17 @@ void CMainFrame::OnCreate() {
         connect(popup, &QMenu::aboutToHide, this, [this] { OnSetMessageString(0); });
     }
 
-    const std::vector<ToolbarTemplate> toolbars =
-        parseToolbarTable(readUiTable(QStringLiteral("toolbars.txt")));
-    const auto makeWidget = [this](const ToolbarEntry& entry) { return MakeToolbarWidget(entry); };
+    m_pToolbars = new ToolbarManager(
+        *this, *m_pCommands, parseToolbarTable(readUiTable(QStringLiteral("toolbars.txt"))),
+        [this](const ToolbarEntry& entry) { return MakeToolbarWidget(entry); },
+        m_app.folders().GetProgramFolder());
+    m_pToolbars->SetAvailableCommands(menuCommands(m_menus, IDR_MAINFRAME));
     m_wndToolBar = new QToolBar(LoadResString(IDS_TOOLBAR_STANDARD), this);
-    m_wndToolBar->setObjectName(QStringLiteral("toolbar128"));
     m_wndSearchBar = new QToolBar(LoadResString(IDS_TOOLBAR_HLEDAT), this);
-    m_wndSearchBar->setObjectName(QStringLiteral("toolbar142"));
     for (QToolBar* bar : {m_wndToolBar, m_wndSearchBar})
         bar->setIconSize(QSize(16, 15));
-    if (const ToolbarTemplate* standard = findToolbar(toolbars, IDR_MAINFRAME))
-        fillToolBar(m_wndToolBar, *standard, *m_pCommands, makeWidget);
-    if (const ToolbarTemplate* search = findToolbar(toolbars, IDR_HLEDAT_BAR))
-        fillToolBar(m_wndSearchBar, *search, *m_pCommands, makeWidget);
+    m_pToolbars->AddResourceBar(m_wndToolBar, IDR_MAINFRAME);
+    m_pToolbars->AddResourceBar(m_wndSearchBar, IDR_HLEDAT_BAR);
     // Both bars in one row below the menu bar, "Hledat" to the left of the standard toolbar.
     addToolBar(Qt::TopToolBarArea, m_wndSearchBar);
     addToolBar(Qt::TopToolBarArea, m_wndToolBar);
@@ -133,20 +139,13 @@ void CMainFrame::OnCreate() {
 }
 
 QWidget* CMainFrame::MakeToolbarWidget(const ToolbarEntry& entry) {
-    if (entry.kind == ToolbarEntry::Kind::Label) {
-        auto* label = new QLabel(LoadResString(IDS_FIND_LABEL), this);
-        label->setContentsMargins(4, 0, 4, 0);
-        return label;
-    }
-    m_pSearchCombo = new QComboBox(this);
-    m_pSearchCombo->setObjectName(QStringLiteral("searchCombo"));
-    m_pSearchCombo->setEditable(true);
-    m_pSearchCombo->setInsertPolicy(QComboBox::NoInsert);
-    m_pSearchCombo->setFixedWidth(entry.width > 0 ? entry.width : 167);
+    if (entry.kind == ToolbarEntry::Kind::Label)
+        return new CToolbarLabel(entry.id, LoadResString(IDS_FIND_LABEL), this);
+    auto* combo = new CSearchComboButton(this, entry.width);
     // Enter in the box runs the find, as the "Najít v textu" button does.
-    connect(m_pSearchCombo->lineEdit(), &QLineEdit::returnPressed, this,
+    connect(combo, &CSearchComboButton::findRequested, this,
             [this] { OnCommand(ID_FIND_IN_TEXT); });
-    return m_pSearchCombo;
+    return combo;
 }
 
 void CMainFrame::SetStatusText(const QString& text) {
@@ -227,12 +226,13 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 bool CMainFrame::RedirectTyping(QObject* watched, QEvent* event) {
     auto* widget = static_cast<QWidget*>(watched);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (!m_pSearchCombo || !m_pHtmlView->isAncestorOf(widget) || key->text().isEmpty() ||
+    QComboBox* combo = GetSearchCombo();
+    if (!combo || !m_pHtmlView->isAncestorOf(widget) || key->text().isEmpty() ||
         !key->text().at(0).isPrint() || (key->modifiers() & Qt::ControlModifier) ||
         key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
         return false;
     // A character typed into the document goes to the find box and replaces its text.
-    QLineEdit* edit = m_pSearchCombo->lineEdit();
+    QLineEdit* edit = combo->lineEdit();
     edit->selectAll();
     edit->setFocus();
     QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat(),
@@ -253,5 +253,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     m_pNavView->m_nPaneWidth = m_pNavView->width();
     WriteProfileInt(QStringLiteral("Settings"), QStringLiteral("Width"), m_pNavView->m_nPaneWidth);
     saveWindowPlacement(*this);
+    m_pToolbars->SaveCustomState();
     QMainWindow::closeEvent(event);
 }

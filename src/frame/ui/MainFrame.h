@@ -14,6 +14,7 @@ class CsSplitterWnd;
 class QComboBox;
 class QLabel;
 class QToolBar;
+class ToolbarManager;
 
 // The reader's single top-level window: menu bar, the standard and "Hledat" toolbars, the status
 // bar, and the splitter with the navigation pane on the left and the document view on the right.
@@ -41,8 +42,13 @@ public:
     // The toolbar context menu.
     QMenu* createPopupMenu() override;
 
-    // The find-in-text box of the "Hledat" toolbar.
-    QComboBox* GetSearchCombo() const { return m_pSearchCombo; }
+    // The find-in-text box of the "Hledat" toolbar, null when the user has taken it away.
+    QComboBox* GetSearchCombo() const;
+    // "Najít v textu" and Enter in the find box: the box's text into its history, then the find.
+    void OnFindInText();
+    // The user's toolbars and the saved layout of the bars.
+    void LoadCustomState();
+    ToolbarManager& GetToolbars() const { return *m_pToolbars; }
     CTvHtmlView* GetHtmlView() const { return m_pHtmlView; }
     CTvFormView* GetNavView() const { return m_pNavView; }
     CsSplitterWnd* GetSplitter() const { return m_wndSplitter; }
@@ -61,6 +67,9 @@ private:
     QWidget* MakeToolbarWidget(const ToolbarEntry& entry);
     void AddAccelerators();
     void RegisterFrameCommands();
+    void OnAppLook();
+    void OnCustomize();
+    void OnWebOrder();
     // The command of the menu item or toolbar button under the mouse pointer, 0 for none.
     int CommandUnderPointer() const;
     void OnNextPane(bool bForward);
@@ -76,7 +85,7 @@ private:
     CsSplitterWnd* m_wndSplitter = nullptr;
     QToolBar* m_wndToolBar = nullptr;
     QToolBar* m_wndSearchBar = nullptr;
-    QComboBox* m_pSearchCombo = nullptr;
+    ToolbarManager* m_pToolbars = nullptr;
     QLabel* m_pMessagePane = nullptr;
     QLabel* m_pIndicators[3] = {};
 };

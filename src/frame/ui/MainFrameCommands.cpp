@@ -2,6 +2,7 @@
 #include "frame/ui/CommandBars.h"
 #include "frame/ui/MainFrame.h"
 #include "frame/ui/SplitterWnd.h"
+#include "frame/ui/ToolbarManager.h"
 #include "navigation/ui/TvFormView.h"
 #include "platform/ResourceIds.h"
 #include "platform/Strings.h"
@@ -25,6 +26,10 @@ void CMainFrame::RegisterFrameCommands() {
     table.add(ID_NEXT_PANE, [this](int) { OnNextPane(true); });
     table.add(ID_PREV_PANE, [this](int) { OnNextPane(false); });
     table.add(ID_APPLY_LOOK, [this](int) { ApplyLookColours(); });
+    table.add(ID_FIND_IN_TEXT, [this](int) { OnFindInText(); });
+    table.add(ID_LOOK, [this](int) { OnAppLook(); });
+    table.add(ID_CUSTOMIZE, [this](int) { OnCustomize(); });
+    table.add(ID_WEB_ORDER, [this](int) { OnWebOrder(); });
 }
 
 void CMainFrame::UpdateCommandUI() {
@@ -70,10 +75,14 @@ QMenu* CMainFrame::createPopupMenu() {
     if (!menu || menu->popups.empty())
         return nullptr;
     QMenu* popup = buildPopupMenu(menu->popups.front(), *m_pCommands, this);
-    // No user-defined toolbars exist: their items are left out.
+    // The user toolbars that exist, under their titles; the other items go.
     for (QAction* action : popup->actions()) {
         const int id = action->data().toInt();
-        if (id >= ID_USER_TOOLBAR_FIRST && id <= ID_USER_TOOLBAR_LAST)
+        if (id < ID_USER_TOOLBAR_FIRST || id > ID_USER_TOOLBAR_LAST)
+            continue;
+        if (QToolBar* bar = m_pToolbars->GetUserBarByIndex(id - ID_USER_TOOLBAR_FIRST))
+            action->setText(bar->windowTitle());
+        else
             popup->removeAction(action);
     }
     UpdateCommandUI();

@@ -1,4 +1,5 @@
 #include "app/ui/TavlinApp.h"
+#include "document/ui/ReaderWindowFixture.h"
 #include "document/ui/TvHtmlView.h"
 #include "frame/ui/CommandBars.h"
 #include "frame/ui/MainFrame.h"
@@ -44,41 +45,9 @@ INSERT INTO dokumentSekce (sekce, dokument, poradi, obsah, datumNovelizace, datu
     (21, 2, 2, '<p><a name="par3"></a>§ 3 Vzor tiskopisu</p><div style="height:3000px"></div>', NULL, NULL);
 )SQL";
 
-// The reader's own window on a fixture collection with the shipped HTML templates.
-class AssembledDocumentTest : public ::testing::Test {
+class AssembledDocumentTest : public ReaderWindowFixture {
 protected:
-    void SetUp() override {
-        QStandardPaths::setTestModeEnabled(false);
-        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
-        qputenv("XDG_RUNTIME_DIR", m_runtime.path().toUtf8());
-        copyFolder(QStringLiteral(TAVLIN_SOURCE_DIR "/res/Html"), m_program.file("Html"));
-        m_program.createCollection({QString::fromUtf8(kCollection)});
-        tavlinApp()->SetProgramFolder(m_program.path());
-        ASSERT_TRUE(tavlinApp()->OpenDatabase());
-        m_frame = std::make_unique<CMainFrame>(*tavlinApp(), false);
-        m_view = m_frame->GetHtmlView();
-        m_frame->show();
-    }
-    void TearDown() override {
-        m_frame.reset();
-        tavlinApp()->CloseDatabase();
-        QStandardPaths::setTestModeEnabled(true);
-    }
-
-    static void copyFolder(const QString& from, const QString& to) {
-        QDir().mkpath(to);
-        const QDir source(from);
-        for (const QFileInfo& entry :
-             source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-            const QString target = to + QLatin1Char('/') + entry.fileName();
-            if (entry.isDir())
-                copyFolder(entry.filePath(), target);
-            else
-                QFile::copy(entry.filePath(), target);
-        }
-    }
-
-    QVariant runScript(const QString& script) { return ::runScript(m_view->page(), script); }
+    AssembledDocumentTest() : ReaderWindowFixture(kCollection) {}
 
     // The body frame's location once document `id` is shown and its body has loaded.
     QString bodyLocation(int id) {
@@ -96,12 +65,6 @@ protected:
         });
         return shown ? location : QString();
     }
-
-    QTemporaryDir m_config;
-    QTemporaryDir m_runtime;
-    TempProgramFolder m_program;
-    std::unique_ptr<CMainFrame> m_frame;
-    CTvHtmlView* m_view = nullptr;
 };
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "app/ui/TavlinApp.h"
+#include "document/ui/DocumentFind.h"
 #include "document/ui/TvHtmlView.h"
 #include "frame/ui/CommandBars.h"
 #include "frame/ui/MainFrame.h"
@@ -27,16 +28,6 @@
 #include <memory>
 
 namespace {
-// Lets the browser run for a while when the test looks for something that must not happen.
-void settle(int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-}
-
 struct OpenRequest {
     int id;
     QString anchor;
@@ -259,14 +250,19 @@ TEST_F(HtmlViewTest, TheShownDocumentShownAgainLandsAtTheNewAnchorOrAtTheTop) {
 TEST_F(HtmlViewTest, FindStateIsResetByEveryNavigation) {
     showDocument(1, QString());
     ASSERT_TRUE(documentShown(1));
-    m_view->m_strFindText = QStringLiteral("daň");
-    m_view->m_nFindBookmark = 120;
-    m_view->m_nSearchBookmark = 7;
+    int finished = 0;
+    QObject::connect(&m_view->GetFind(), &DocumentFind::finished, [&] { ++finished; });
+    m_view->FindInText(QStringLiteral("§"));
+    m_view->FindSearchedNext(QStringLiteral("zákon"), {QStringLiteral("zákon")});
+    ASSERT_TRUE(waitUntil([&] { return finished == 2; }));
+    EXPECT_EQ(m_view->GetFind().bookmarks().m_strFindText, QStringLiteral("§"));
+    EXPECT_GE(m_view->GetFind().bookmarks().m_nFindBookmark, 0);
+    EXPECT_EQ(m_view->GetFind().bookmarks().m_nSearchBookmark, 1);
     showDocument(2, QString());
     ASSERT_TRUE(documentShown(2));
-    ASSERT_TRUE(waitUntil([&] { return m_view->m_strFindText.isEmpty(); }));
-    EXPECT_EQ(m_view->m_nFindBookmark, -1);
-    EXPECT_EQ(m_view->m_nSearchBookmark, -1);
+    ASSERT_TRUE(waitUntil([&] { return m_view->GetFind().bookmarks().m_strFindText.isEmpty(); }));
+    EXPECT_EQ(m_view->GetFind().bookmarks().m_nFindBookmark, -1);
+    EXPECT_EQ(m_view->GetFind().bookmarks().m_nSearchBookmark, -1);
 }
 
 TEST_F(HtmlViewTest, TypingInTheDocumentGoesToTheFindBox) {
