@@ -40,6 +40,7 @@ public:
     QString GetCounterText() const;
 
     DocumentListModel* model() { return &m_model; }
+    const DocumentListModel* model() const { return &m_model; }
     int GetRowCount() const { return m_model.rowCount(); }
     QString rowText(int row) const { return m_model.nameAt(row); }
     int rowId(int row) const { return m_model.idAt(row); }

@@ -42,6 +42,7 @@ public:
     QString GetCounterText() const;
 
     RegisterTreeModel* model() { return &m_model; }
+    const RegisterTreeModel* model() const { return &m_model; }
     const RegisterTree& tree() const { return m_model.tree(); }
 
     // False while the tree is rebuilt: the view's selection changes then open nothing.
