@@ -83,6 +83,7 @@ bool IndexSession::FillIndex(int nChoice, int nOblast, int nTyp) {
         ReportDaoError(0, e);
         bRead = false;
     }
+    m_arrRowTexts = texts; // shares the texts with the model
     m_model.setRows(std::move(ids), std::move(texts));
     m_nPosition = 0;
     if (m_setStatusText)
@@ -140,10 +141,22 @@ void IndexSession::listSnapshot(int nChoice, const QString& cond, QVector<int>& 
 }
 
 int IndexSession::QuickFind(const QString& text) const {
-    const int rows = GetRowCount();
-    for (int row = 0; row < rows; ++row) {
-        if (m_model.nameAt(row).startsWith(text, Qt::CaseInsensitive))
-            return row;
+    const qsizetype rows = m_arrRowTexts.size();
+    if (text.isEmpty())
+        return rows > 0 ? 0 : -1;
+    // The first character rules out most rows before the whole start is compared; rows start
+    // with numbers and Latin capitals, which fold without the Unicode tables.
+    const char16_t first = text.front().toCaseFolded().unicode();
+    for (qsizetype row = 0; row < rows; ++row) {
+        const QString& candidate = m_arrRowTexts.at(row);
+        if (candidate.isEmpty())
+            continue;
+        const char16_t c = candidate.front().unicode();
+        const char16_t folded = c >= 0x80              ? QChar(c).toCaseFolded().unicode()
+                                : c >= 'A' && c <= 'Z' ? char16_t(c + ('a' - 'A'))
+                                                       : c;
+        if (folded == first && candidate.startsWith(text, Qt::CaseInsensitive))
+            return static_cast<int>(row);
     }
     return -1;
 }

@@ -97,7 +97,15 @@ TEST_F(IndexSessionTest, AllInterleavesNumbersAndTitlesAndFiltersOnlyTheNumbers)
 }
 
 TEST_F(IndexSessionTest, QuickFindTakesTheFirstRowThatStartsWithTheTextIgnoringCase) {
+    m_database->executeScript(
+        QStringLiteral("INSERT INTO dokumentNorma (dokument, nazev) VALUES (5, 'Čtvrtletní "
+                       "úprava sazeb'), (5, 'čtvrtletní přehled');"));
     m_session->FillIndex(IndexSession::All, 0, -1);
+    // Letters beyond ASCII in either case, in the text and in the rows.
+    EXPECT_EQ(m_session->QuickFind("Čtvrtletní"), rowOf("čtvrtletní přehled"));
+    EXPECT_EQ(m_session->QuickFind("ČTVRTLETNÍ P"), rowOf("čtvrtletní přehled"));
+    EXPECT_EQ(m_session->QuickFind("čtvrtletní ú"), rowOf("Čtvrtletní úprava"));
+    EXPECT_NE(rowOf("Čtvrtletní úprava"), -1);
     EXPECT_EQ(m_session->QuickFind("58"), rowOf("58/2010"));
     EXPECT_EQ(m_session->QuickFind("586"), rowOf("586/1992"));
     EXPECT_EQ(m_session->QuickFind("zákon č. 3"), rowOf(kAmendment362));
