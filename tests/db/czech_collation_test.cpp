@@ -51,10 +51,11 @@ TEST(CzechCollationTest, AgreesWithTheCollatorOnMixedTexts) {
         ASSERT_EQ(order(right, left), -order(left, right));
         const auto mismatch = std::mismatch(left.begin(), left.end(), right.begin(), right.end());
         if (mismatch.first != left.end() && mismatch.second != right.end() &&
-            QChar::fromLatin1(*mismatch.first).isDigit())
+            QChar::fromLatin1(*mismatch.first).isDigit() &&
+            QChar::fromLatin1(*mismatch.second).isDigit())
             ++fastCases;
     }
-    EXPECT_GT(fastCases, 5000);
+    EXPECT_GT(fastCases, 1000);
 }
 
 TEST(CzechCollationTest, NumbersAndDigraphsInCzechOrder) {
