@@ -199,6 +199,23 @@ void BM_IndexQuickFind(benchmark::State& state, const char* typed) {
     state.counters["row"] = row;
     state.counters["rows"] = session->GetRowCount();
 }
+// Opening the row of the document with the highest identifier: the lookup in the kept
+// recordset of all documents reads the farthest.
+void BM_IndexOpenRow(benchmark::State& state) {
+    Collection& c = collection();
+    if (!c.database)
+        return state.SkipWithError("no generated collection");
+    IndexSession* session = filledIndex(*c.database, IndexSession::All);
+    int row = 0;
+    for (int r = 0; r < session->GetRowCount(); ++r) {
+        if (session->rowId(r) > session->rowId(row))
+            row = r;
+    }
+    QString title;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(session->OpenRow(row, title));
+    state.counters["id"] = session->rowId(row);
+}
 } // namespace
 
 BENCHMARK(BM_ContentsList)->Unit(benchmark::kMillisecond);
@@ -212,4 +229,5 @@ BENCHMARK(BM_IndexAll)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainIndexAllQuery)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_IndexQuickFind, late_prefix, "zákon č. 650/")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_IndexQuickFind, no_match, "žádná taková")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IndexOpenRow)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

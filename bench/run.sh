@@ -52,8 +52,8 @@ run -n reader "$cli index --choice 3 --folder $folder" \
 
 core_bench="$build/bench/core_bench"
 if [ -x "$core_bench" ]; then
-  echo "== in one process: register tree, index of all and the quick find beside the plain queries =="
-  TAVLIN_BENCH_FOLDER=$folder "$core_bench" --benchmark_filter='Register|IndexAll|QuickFind' \
+  echo "== in one process: register tree, index of all, quick find and opening a row, beside the plain queries =="
+  TAVLIN_BENCH_FOLDER=$folder "$core_bench" --benchmark_filter='Register|IndexAll|QuickFind|OpenRow' \
     --benchmark_repetitions="${RUNS:-7}" --benchmark_report_aggregates_only=true
 fi
 

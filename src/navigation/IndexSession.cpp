@@ -9,22 +9,24 @@
 
 namespace {
 const QString kSeparator = QStringLiteral(" - ");
+const QByteArray kSeparatorUtf8 = QByteArrayLiteral(" - ");
 
-// The rows of a list under the titles of amendments, their columns bound once by name.
+// The rows of a list under the titles of amendments, their columns bound once by name and read
+// as UTF-8: a row's text is joined from them and converted once.
 class IndexSnapshot : public Snapshot {
 public:
     using Snapshot::Snapshot;
     int m_ID = 0;
-    QString m_jmeno;
-    QString m_norma;
-    QString m_nazev;
+    QByteArray m_jmeno;
+    QByteArray m_norma;
+    QByteArray m_nazev;
 
 protected:
     void DoFieldExchange() override {
         FieldLong(m_ID, "ID");
-        FieldText(m_jmeno, "jmeno");
-        FieldText(m_norma, "norma");
-        FieldText(m_nazev, "nazev");
+        FieldUtf8(m_jmeno, "jmeno");
+        FieldUtf8(m_norma, "norma");
+        FieldUtf8(m_nazev, "nazev");
     }
 };
 
@@ -129,14 +131,15 @@ void IndexSession::listSnapshot(int nChoice, const QString& cond, QVector<int>& 
         snapshot.m_strSort = QStringLiteral("left(nazev, 255), left(norma, 255), left(jmeno, 255)");
     }
     snapshot.Open();
+    QByteArray text;
     for (; !snapshot.IsEOF(); snapshot.MoveNext()) {
         ids << snapshot.m_ID;
+        text.resize(0); // keeps the buffer
         // The full texts by number have no nazev; the lists by amendment always show it.
         if (nChoice == ByAmendment || !snapshot.m_nazev.isEmpty())
-            texts << (snapshot.m_nazev % kSeparator % snapshot.m_norma % kSeparator %
-                      snapshot.m_jmeno);
-        else
-            texts << (snapshot.m_norma % kSeparator % snapshot.m_jmeno);
+            text.append(snapshot.m_nazev).append(kSeparatorUtf8);
+        text.append(snapshot.m_norma).append(kSeparatorUtf8).append(snapshot.m_jmeno);
+        texts << QString::fromUtf8(text);
     }
 }
 
@@ -170,10 +173,16 @@ int IndexSession::OpenRow(int row, QString& title) {
     bool found = true;
     if (row < m_arrDisplayTitles.size()) {
         display = m_arrDisplayTitles.at(row);
-    } else if (m_pRecordset) {
+    } else if (m_pRecordset && m_pRecordset->IsOpen() && m_pDatabase) {
+        // The kept recordset holds every document in identifier order here; finding one in it
+        // from the top would read up to the whole collection on a click, so the same row is
+        // read by its key.
         try {
-            if (m_pRecordset->FindFirst(QStringLiteral("ID = %1").arg(id)))
-                display = m_pRecordset->GetDisplayName();
+            CrDokument dokument(*m_pDatabase);
+            dokument.m_strFilter = QStringLiteral("ID = %1").arg(id);
+            dokument.Open();
+            if (!dokument.IsEOF())
+                display = dokument.GetDisplayName();
         } catch (const DaoException& e) {
             // The document is not opened, but the row counts as chosen.
             ReportDaoError(0, e);
