@@ -27,22 +27,10 @@ void RegisterSession::InitBaseCondition() {
     }
 }
 
-QList<RegisterField> RegisterSession::LoadFields() const {
-    QList<RegisterField> fields;
-    if (!m_pDatabase)
-        return fields;
-    try {
-        CrObory obory(*m_pDatabase);
-        obory.m_strSort = QStringLiteral("left(obor, 255)");
-        // No wildcard: only the field named exactly so is left out.
-        obory.m_strFilter = QStringLiteral("obor NOT LIKE 'Společné'");
-        obory.Open();
-        for (; !obory.IsEOF(); obory.MoveNext())
-            fields.append({obory.m_ID, obory.m_obor});
-        obory.Close();
-    } catch (const DaoException& e) {
-        ReportDaoError(0, e);
-    }
+QVector<LookupRow> RegisterSession::LoadFields() const {
+    QVector<LookupRow> fields;
+    if (m_pDatabase)
+        readLookupRows(*m_pDatabase, Lookup::Obor, fields);
     return fields;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "navigation/LookupRows.h"
 #include "navigation/RegisterTreeModel.h"
 
 #include <QList>
@@ -9,12 +10,6 @@
 
 class CrDokument;
 class Database;
-
-// One subject field of the register.
-struct RegisterField {
-    int id = 0;
-    QString obor;
-};
 
 // The logic of the register page without its widgets, shared by the page and tavlin-cli: the
 // kept recordset of the register entries, the subject fields, the tree of one field and the
@@ -31,7 +26,7 @@ public:
     void InitBaseCondition();
     // The subject fields without the common one ("Společné"), in Czech alphabetical order. A
     // database error is reported; the fields read before it are returned.
-    QList<RegisterField> LoadFields() const;
+    QVector<LookupRow> LoadFields() const;
     // Rebuilds the tree from the entries of field `obor` in stored order and resets the counter.
     // A database error is reported (false); the items placed before it stay.
     bool FillTree(int obor);

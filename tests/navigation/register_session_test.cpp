@@ -35,8 +35,8 @@ protected:
 
 TEST_F(RegisterSessionTest, FieldsInCzechOrderWithoutTheCommonOne) {
     QStringList names;
-    for (const RegisterField& field : m_session->LoadFields())
-        names << field.obor;
+    for (const LookupRow& field : m_session->LoadFields())
+        names << field.text;
     // "Ch" comes after "H"; only the field named exactly "Společné" is left out.
     EXPECT_EQ(names, (QStringList{"Celní řízení", "Cestovní náhrady", "Daně", "Chemie",
                                   "Prázdný obor", "Společné a ostatní"}));

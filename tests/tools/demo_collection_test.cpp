@@ -260,7 +260,7 @@ TEST_F(DemoCollectionTest, RegisterAndIndexPagesHaveSomethingToShow) {
     RegisterSession registerSession(s_database);
     registerSession.InitBaseCondition();
     int deepFields = 0;
-    for (const RegisterField& field : registerSession.LoadFields()) {
+    for (const LookupRow& field : registerSession.LoadFields()) {
         registerSession.FillTree(field.id);
         int deepest = -1;
         for (int item = 0; item < registerSession.tree().size(); ++item)

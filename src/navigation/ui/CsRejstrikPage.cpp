@@ -56,8 +56,8 @@ void CsRejstrikPage::FillOborCombo() {
         return;
     const QSignalBlocker blocker(m_cbObor);
     m_cbObor->clear();
-    for (const RegisterField& field : m_session.LoadFields())
-        m_cbObor->addItem(field.obor, field.id);
+    for (const LookupRow& field : m_session.LoadFields())
+        m_cbObor->addItem(field.text, field.id);
     m_cbObor->setCurrentIndex(0);
 }
 
