@@ -4,6 +4,8 @@
 #include "db/DokumentRecordsets.h"
 #include "db/ListConditions.h"
 #include "document/DocumentAssembler.h"
+#include "navigation/IndexSession.h"
+#include "navigation/RegisterSession.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -29,15 +31,18 @@ Collection& collection() {
     return shared;
 }
 
-int largestDocument(Database& database) {
+// The first column of the first row of `sql`, 0 when there is none.
+int firstValue(Database& database, const char* sql) {
     sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(database.handle(),
-                       "SELECT dokument FROM dokumentSekce GROUP BY dokument "
-                       "ORDER BY count(*) DESC LIMIT 1",
-                       -1, &stmt, nullptr);
-    const int id = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : 0;
+    sqlite3_prepare_v2(database.handle(), sql, -1, &stmt, nullptr);
+    const int value = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : 0;
     sqlite3_finalize(stmt);
-    return id;
+    return value;
+}
+
+int largestDocument(Database& database) {
+    return firstValue(database, "SELECT dokument FROM dokumentSekce GROUP BY dokument "
+                                "ORDER BY count(*) DESC LIMIT 1");
 }
 
 void BM_ContentsList(benchmark::State& state) {
@@ -58,13 +63,15 @@ void BM_ContentsList(benchmark::State& state) {
     }
 }
 
-void plainQuery(benchmark::State& state, const char* sql) {
+void plainQuery(benchmark::State& state, const char* sql, int parameter = 0) {
     Collection& c = collection();
     if (!c.database)
         return state.SkipWithError("no generated collection");
     for (auto _ : state) {
         sqlite3_stmt* stmt = nullptr;
         sqlite3_prepare_v2(c.database->handle(), sql, -1, &stmt, nullptr);
+        if (parameter)
+            sqlite3_bind_int(stmt, 1, parameter);
         long rows = 0;
         while (sqlite3_step(stmt) == SQLITE_ROW) {
             for (int i = 0; i < sqlite3_column_count(stmt); ++i)
@@ -123,6 +130,92 @@ void BM_PlainReadAndWriteLargestDocument(benchmark::State& state) {
         std::fclose(file);
     }
 }
+
+// The register field with the most entries.
+int largestField(Database& database) {
+    return firstValue(database, "SELECT obor FROM dokument WHERE pohled = 2 GROUP BY obor "
+                                "ORDER BY count(*) DESC LIMIT 1");
+}
+
+void BM_RegisterTreeLargestField(benchmark::State& state) {
+    Collection& c = collection();
+    if (!c.database)
+        return state.SkipWithError("no generated collection");
+    const int field = largestField(*c.database);
+    RegisterSession session(c.database.get());
+    session.InitBaseCondition();
+    for (auto _ : state)
+        session.FillTree(field);
+    state.counters["items"] = session.tree().size();
+}
+
+void BM_PlainRegisterQuery(benchmark::State& state) {
+    Collection& c = collection();
+    if (!c.database)
+        return state.SkipWithError("no generated collection");
+    plainQuery(state, "SELECT * FROM dokument WHERE pohled = 2 AND obor = ?1 ORDER BY poradi",
+               largestField(*c.database));
+}
+
+IndexSession* filledIndex(Database& database, int choice) {
+    static std::unique_ptr<IndexSession> session;
+    if (!session) {
+        session = std::make_unique<IndexSession>(&database);
+        session->InitBaseCondition();
+    }
+    session->FillIndex(choice, 0, -1);
+    return session.get();
+}
+
+void BM_IndexAll(benchmark::State& state) {
+    Collection& c = collection();
+    if (!c.database)
+        return state.SkipWithError("no generated collection");
+    IndexSession* session = nullptr;
+    for (auto _ : state)
+        session = filledIndex(*c.database, IndexSession::All);
+    state.counters["rows"] = session->GetRowCount();
+}
+
+void BM_PlainIndexAllQuery(benchmark::State& state) {
+    plainQuery(state, "SELECT ID, jmeno, norma, NULL AS nazev, substr(norma, 1, 255) AS poradi "
+                      "FROM dokument WHERE pohled = 1 AND norma IS NOT NULL UNION ALL SELECT ID, "
+                      "jmeno, norma, nazev, substr(nazev, 1, 255) AS poradi FROM dokument JOIN "
+                      "dokumentNorma ON dokument.ID = dokumentNorma.dokument "
+                      "ORDER BY poradi COLLATE BINARY");
+}
+
+// The typed text of the quick find: found at the last rows of the list, or nowhere (the whole
+// list is searched).
+void BM_IndexQuickFind(benchmark::State& state, const char* typed) {
+    Collection& c = collection();
+    if (!c.database)
+        return state.SkipWithError("no generated collection");
+    const IndexSession* session = filledIndex(*c.database, IndexSession::All);
+    const QString text = QString::fromUtf8(typed);
+    int row = -1;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(row = session->QuickFind(text));
+    state.counters["row"] = row;
+    state.counters["rows"] = session->GetRowCount();
+}
+// Opening the row of the document with the highest identifier: the lookup in the kept
+// recordset of all documents reads the farthest.
+void BM_IndexOpenRow(benchmark::State& state) {
+    Collection& c = collection();
+    if (!c.database)
+        return state.SkipWithError("no generated collection");
+    IndexSession* session = filledIndex(*c.database, IndexSession::All);
+    int row = 0;
+    for (int r = 0; r < session->GetRowCount(); ++r) {
+        if (session->rowId(r) > session->rowId(row))
+            row = r;
+    }
+    QString title;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(session->OpenRow(row, title));
+    state.counters["id"] = session->rowId(row);
+}
 } // namespace
 
 BENCHMARK(BM_ContentsList)->Unit(benchmark::kMillisecond);
@@ -130,4 +223,11 @@ BENCHMARK(BM_PlainContentsQuery)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainContentsQueryByArea)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AssembleLargestDocument)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainReadAndWriteLargestDocument)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RegisterTreeLargestField)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainRegisterQuery)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IndexAll)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainIndexAllQuery)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_IndexQuickFind, late_prefix, "zákon č. 650/")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_IndexQuickFind, no_match, "žádná taková")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IndexOpenRow)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -7,7 +7,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/release}
 documents=${2:-100000}
 folder=${BENCH_FOLDER:-/tmp/tavlin-bench-$documents}
-cli="$build/tavlin-cli"
+cli="$build/tools/tavlin-cli"
+[ -x "$cli" ] || cli="$build/tavlin-cli"
 
 command -v hyperfine >/dev/null || {
   sudo=""
@@ -38,6 +39,23 @@ run -n reader "$cli list --page contents --folder $folder" \
 echo "== contents refiltered by an area =="
 run -n reader "$cli list --page contents --area 3 --folder $folder" \
   -n sqlite3 "sqlite3 $db \"SELECT ID, jmeno FROM dokument WHERE pohled = 1 AND ID IN (SELECT dokument FROM dokumentOblast WHERE oblast = 3) ORDER BY substr(jmeno, 1, 255), poradi, ID\""
+
+field=$(sqlite3 "$db" "SELECT obor FROM dokument WHERE pohled = 2 GROUP BY obor ORDER BY count(*) DESC LIMIT 1")
+echo "== register tree of the largest field ($field, $(sqlite3 "$db" "SELECT count(*) FROM dokument WHERE pohled = 2 AND obor = $field") entries); an empty field shows the start-up =="
+run -n reader "$cli register --field $field --folder $folder" \
+  -n sqlite3 "sqlite3 $db \"SELECT * FROM dokument WHERE pohled = 2 AND obor = $field ORDER BY poradi\"" \
+  -n "reader: empty field" "$cli register --field 0 --folder $folder"
+
+echo "== index of all: full texts by number and amendment titles =="
+run -n reader "$cli index --choice 3 --folder $folder" \
+  -n sqlite3 "sqlite3 $db \"SELECT ID, jmeno, norma, NULL AS nazev, substr(norma, 1, 255) AS poradi FROM dokument WHERE pohled = 1 AND norma IS NOT NULL UNION ALL SELECT ID, jmeno, norma, nazev, substr(nazev, 1, 255) AS poradi FROM dokument JOIN dokumentNorma ON dokument.ID = dokumentNorma.dokument ORDER BY poradi COLLATE BINARY\""
+
+core_bench="$build/bench/core_bench"
+if [ -x "$core_bench" ]; then
+  echo "== in one process: register tree, index of all, quick find and opening a row, beside the plain queries =="
+  TAVLIN_BENCH_FOLDER=$folder "$core_bench" --benchmark_filter='Register|IndexAll|QuickFind|OpenRow' \
+    --benchmark_repetitions="${RUNS:-7}" --benchmark_report_aggregates_only=true
+fi
 
 largest=$(sqlite3 "$db" "SELECT dokument FROM dokumentSekce GROUP BY dokument ORDER BY count(*) DESC LIMIT 1")
 echo "== assembly of the largest document ($largest, $(sqlite3 "$db" "SELECT count(*) FROM dokumentSekce WHERE dokument = $largest") section versions) =="

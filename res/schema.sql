@@ -44,6 +44,9 @@ CREATE VIEW sekceNovelizace AS
 CREATE INDEX dokument_pohled ON dokument (pohled);
 CREATE INDEX dokument_ozn ON dokument (ozn);
 CREATE INDEX dokument_obor ON dokument (pohled, obor);
+-- The register in stored order, all of it and by field, without sorting.
+CREATE INDEX dokument_register ON dokument (pohled, poradi);
+CREATE INDEX dokument_register_obor ON dokument (pohled, obor, poradi);
 CREATE INDEX dokumentOblast_oblast ON dokumentOblast (oblast, dokument);
 CREATE INDEX dokumentNorma_dokument ON dokumentNorma (dokument);
 CREATE INDEX dokumentSekce_dokument ON dokumentSekce (dokument, poradi, datumNovelizace);

@@ -34,8 +34,18 @@ const char* const g_arrAreas[] = {
 };
 const char* const g_arrTypes[] = {"Zákon",   "Vyhláška",         "Nařízení vlády",  "Sdělení",
                                   "Smlouva", "Rozhodnutí soudu", "Heslo rejstříku", "Opatření"};
-const char* const g_arrFields[] = {
-    "Daně", "Pracovní vztahy", "Společné", "Obchodní vztahy", "Cestovní náhrady", "Účetnictví"};
+const char* const g_arrFields[] = {"Daně",
+                                   "Pracovní vztahy",
+                                   "Společné",
+                                   "Obchodní vztahy",
+                                   "Cestovní náhrady",
+                                   "Účetnictví",
+                                   "Sociální zabezpečení",
+                                   "Zdravotní pojištění",
+                                   "Správní řízení",
+                                   "Celní řízení"};
+// The share of the register entries in the first field, the largest; the others share the rest.
+const int g_nLargestFieldPercent = 30;
 const char* const g_arrRegulationKinds[] = {"Zákon o ", "Vyhláška o ", "Nařízení vlády o ",
                                             "Sdělení o "};
 const int g_nLargestSections = 700;
@@ -53,6 +63,8 @@ public:
 private:
     void chooseKinds();
     int randomRegulation();
+    int randomField();
+    void addAmendedTitles(const DokumentRow& amendment);
     QString randomDate(int fromYear, int toYear);
     void appendLink(QByteArray& out);
     QByteArray paragraphText(int number, int sentences);
@@ -67,6 +79,8 @@ private:
     int m_nDocuments;
     QList<Kind> m_kinds; // by document id, index 0 unused
     QList<int> m_regulations;
+    // The full texts generated so far, with their names: what later amendments change.
+    QList<std::pair<int, QString>> m_fullTexts;
     QList<int> m_previousLevels = QList<int>(int(std::size(g_arrFields)) + 1, -1);
     GeneratedCollection m_result;
 };
@@ -89,6 +103,29 @@ void Generator::chooseKinds() {
 
 int Generator::randomRegulation() {
     return m_regulations[m_random.below(int(m_regulations.size()))];
+}
+
+int Generator::randomField() {
+    if (m_random.percent(g_nLargestFieldPercent))
+        return 1;
+    return m_random.between(2, int(std::size(g_arrFields)));
+}
+
+// The index lists every full text also under the titles of the amendments that changed it: an
+// amendment changes one to three earlier full texts, often one of the twelve large laws.
+void Generator::addAmendedTitles(const DokumentRow& amendment) {
+    if (m_fullTexts.isEmpty())
+        return;
+    static const char* const kKinds[] = {"Zákon", "Vyhláška", "Nařízení vlády", "Sdělení"};
+    for (int i = m_random.between(1, 3); i > 0; --i) {
+        const auto& [target, name] =
+            m_random.percent(30)
+                ? m_fullTexts[m_random.below(std::min(12, int(m_fullTexts.size())))]
+                : m_fullTexts[m_random.below(int(m_fullTexts.size()))];
+        m_inserter.addDokumentNorma(target, QStringLiteral("%1 č. %2, kterým se mění %3")
+                                                .arg(QString::fromUtf8(kKinds[amendment.typ - 1]),
+                                                     amendment.norma, name.toLower()));
+    }
 }
 
 QString Generator::randomDate(int fromYear, int toYear) {
@@ -158,13 +195,10 @@ void Generator::addRegulation(int id) {
         row.typnovelizace = 1;
     }
     m_inserter.addDokument(row);
-    if (row.typnovelizace == 1 && m_random.percent(20)) {
-        for (int i = m_random.between(1, 3); i > 0; --i)
-            m_inserter.addDokumentNorma(id, QStringLiteral("Zákon č. %1/%2 Sb., kterým se mění %3")
-                                                .arg(m_random.between(1, 650))
-                                                .arg(m_random.between(year, 2015))
-                                                .arg(QString::fromUtf8(m_text.phrase(3))));
-    }
+    if (row.typnovelizace != 1)
+        addAmendedTitles(row);
+    if (row.typnovelizace != 2)
+        m_fullTexts.append({id, row.jmeno});
     // A section has a chain of versions: the first open at the start, the last open at the end.
     const bool largest = id == 1;
     const int sections = largest ? g_nLargestSections : m_random.between(1, 5);
@@ -203,7 +237,7 @@ void Generator::addOther(int id, Kind kind) {
     int sections = 1;
     if (kind == RegisterEntry) {
         row.typ = 7;
-        row.obor = m_random.between(1, int(std::size(g_arrFields)));
+        row.obor = randomField();
         // Each field's register is a tree in stored order: an entry goes one level deeper
         // than the one before it in the field, or back up to any level above.
         int& previous = m_previousLevels[row.obor];

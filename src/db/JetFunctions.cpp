@@ -3,6 +3,7 @@
 #include "db/CzechCollation.h"
 #include "db/JetLike.h"
 
+#include <cstdint>
 #include <memory>
 #include <sqlite3.h>
 
@@ -14,6 +15,9 @@ int czechCollation(void*, int leftLength, const void* left, int rightLength, con
 
 // The first `count` characters of a UTF-8 text (bytes of a character are kept together).
 std::string_view leftChars(std::string_view text, sqlite3_int64 count) {
+    // No more bytes than characters wanted: the whole text (the usual case of a sort key).
+    if (static_cast<std::uint64_t>(count) >= text.size())
+        return text;
     std::size_t pos = 0;
     for (sqlite3_int64 taken = 0; pos < text.size() && taken < count; ++taken) {
         ++pos;

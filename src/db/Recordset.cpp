@@ -261,6 +261,17 @@ void Recordset::FieldTextRepeating(QString& value, const char* column) {
                           [](const char* utf8, int size) { return QString::fromUtf8(utf8, size); });
 }
 
+void Recordset::FieldUtf8(QByteArray& value, const char* column) {
+    const int index = boundColumn(column);
+    if (m_bCheckingBindings)
+        return;
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_pStatement, index));
+    const int bytes = sqlite3_column_bytes(m_pStatement, index);
+    value.resize(bytes); // keeps the buffer
+    if (bytes > 0)
+        std::memcpy(value.data(), text, static_cast<std::size_t>(bytes));
+}
+
 void Recordset::FieldDeferred(const char* column) {
     boundColumn(column);
 }

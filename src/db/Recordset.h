@@ -77,6 +77,9 @@ protected:
     void FieldTextRepeating(QString& value, const char* column);
     // A column that is checked at Open but read only on request (GetFieldText and the like).
     void FieldDeferred(const char* column);
+    // A text column as its UTF-8 bytes, copied into the same buffer row after row: for texts
+    // that are joined before they are converted once.
+    void FieldUtf8(QByteArray& value, const char* column);
 
 private:
     void prepare();

@@ -26,6 +26,13 @@ bool readLookupRows(Database& database, Lookup which, QVector<LookupRow>& rows) 
         oblasti.m_strSort = QStringLiteral("left(oblast, 255)");
         return readRows(oblasti, QStringLiteral("oblast"), rows);
     }
+    if (which == Lookup::Obor) {
+        CrObory obory(database);
+        obory.m_strSort = QStringLiteral("left(obor, 255)");
+        // No wildcard: only the field named exactly so is left out.
+        obory.m_strFilter = QStringLiteral("obor NOT LIKE 'Společné'");
+        return readRows(obory, QStringLiteral("obor"), rows);
+    }
     CrTypy typy(database);
     typy.m_strSort = QStringLiteral("left(Typ, 255)");
     return readRows(typy, QStringLiteral("typ"), rows);

@@ -5,14 +5,15 @@
 
 class Database;
 
-// One row of an area or type combo: the name and the identifier the filters use.
+// One row of an area, type or subject-field combo: the name and the identifier the filters use.
 struct LookupRow {
     QString text;
     int id = 0;
 };
 
-enum class Lookup { Oblast, Typ };
+// Obor: the subject fields of the register without the common one ("Společné").
+enum class Lookup { Oblast, Typ, Obor };
 
-// The areas or the types in the order the combos list them. A database failure is reported and
+// The areas, types or fields in the order the combos list them. A database failure is reported and
 // leaves the rows read so far in `rows`; then the result is false.
 bool readLookupRows(Database& database, Lookup which, QVector<LookupRow>& rows);

@@ -82,7 +82,19 @@ TEST(CollectionGeneratorTest, ProportionsAndStructureAreRealistic) {
     EXPECT_GT(count(db, "SELECT count(*) FROM (SELECT dokument FROM dokumentOblast GROUP BY "
                         "dokument HAVING count(*) > 1)"),
               500);
-    EXPECT_GT(count(db, "SELECT count(*) FROM dokumentNorma"), 100);
+    // Every amendment names one to three full texts, the twelve large laws most often.
+    EXPECT_GT(count(db, "SELECT count(*) FROM dokumentNorma"),
+              count(db, "SELECT count(*) FROM dokument WHERE pohled = 1 AND typnovelizace <> 1"));
+    EXPECT_EQ(count(db, "SELECT count(*) FROM dokumentNorma n JOIN dokument d ON d.ID = "
+                        "n.dokument WHERE d.pohled <> 1 OR d.typnovelizace = 2"),
+              0);
+    EXPECT_GT(count(db, "SELECT count(*) FROM dokumentNorma WHERE dokument = 1"), 20);
+    // One large field; every field's tree reaches deep.
+    EXPECT_GT(count(db, "SELECT count(*) FROM dokument WHERE pohled = 2 AND obor = 1") * 4,
+              count(db, "SELECT count(*) FROM dokument WHERE pohled = 2"));
+    EXPECT_EQ(count(db, "SELECT count(*) FROM (SELECT obor FROM dokument WHERE pohled = 2 GROUP "
+                        "BY obor HAVING max(uroven) >= 5)"),
+              count(db, "SELECT count(*) FROM obory"));
     EXPECT_GT(count(db, "SELECT count(*) FROM dokument WHERE pohled = 2 AND uroven = 7"), 0);
     // In every field's register an entry is at most one level below the entry before it.
     QHash<qlonglong, qlonglong> previous;

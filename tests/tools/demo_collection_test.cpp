@@ -1,5 +1,7 @@
 #include "db/CollectionPassword.h"
 #include "db/Database.h"
+#include "navigation/IndexSession.h"
+#include "navigation/RegisterSession.h"
 #include "support/SqlQuery.h"
 #include "support/TestSupport.h"
 
@@ -252,6 +254,27 @@ TEST_F(DemoCollectionTest, RegisterTreesAreComplete) {
         allLevels = allLevels || QSet<qlonglong>(list.begin(), list.end()).size() == 8;
     }
     EXPECT_TRUE(allLevels);
+}
+
+TEST_F(DemoCollectionTest, RegisterAndIndexPagesHaveSomethingToShow) {
+    RegisterSession registerSession(s_database);
+    registerSession.InitBaseCondition();
+    int deepFields = 0;
+    for (const LookupRow& field : registerSession.LoadFields()) {
+        registerSession.FillTree(field.id);
+        int deepest = -1;
+        for (int item = 0; item < registerSession.tree().size(); ++item)
+            deepest = std::max(deepest, registerSession.tree().depth(item));
+        if (deepest >= 3)
+            ++deepFields;
+    }
+    EXPECT_GE(deepFields, 2);
+    IndexSession indexSession(s_database);
+    indexSession.InitBaseCondition();
+    for (int choice = 0; choice < IndexSession::kChoiceCount; ++choice) {
+        indexSession.FillIndex(choice, 0, -1);
+        EXPECT_GE(indexSession.GetRowCount(), 5) << choice;
+    }
 }
 
 TEST(DemoBuildTest, MalformedSourceNamesFileAndLineAndKeepsTheOldCollection) {

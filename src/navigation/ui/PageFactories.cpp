@@ -1,7 +1,9 @@
 #include "navigation/ui/PageFactories.h"
 
+#include "navigation/ui/CsIndexPage.h"
 #include "navigation/ui/CsListFormPage.h"
 #include "navigation/ui/CsObsahPage.h"
+#include "navigation/ui/CsRejstrikPage.h"
 #include "platform/ResourceIds.h"
 
 PageFactories navigationPageFactories() {
@@ -14,5 +16,11 @@ PageFactories navigationPageFactories() {
                          [nTemplate](CTvFormView& host, NavigationApp& app) -> CsFormPage* {
                              return new CsListFormPage(nTemplate, host, app);
                          });
+    factories.insert(IDD_REJSTRIK, [](CTvFormView& host, NavigationApp& app) -> CsFormPage* {
+        return new CsRejstrikPage(host, app);
+    });
+    factories.insert(IDD_INDEX, [](CTvFormView& host, NavigationApp& app) -> CsFormPage* {
+        return new CsIndexPage(host, app);
+    });
     return factories;
 }

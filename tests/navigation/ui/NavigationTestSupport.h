@@ -48,7 +48,7 @@ protected:
         qputenv("XDG_RUNTIME_DIR", m_runtime.path().toUtf8());
         qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
         QStandardPaths::setTestModeEnabled(false);
-        m_database = m_program.createCollection({sourceFileText("tests/fixtures/navigation.sql")});
+        m_database = m_program.createCollection({sourceFileText(m_strCollection)});
         m_program.writeMinimalTemplates();
         m_app.m_pDatabase = m_database.get();
         m_app.m_folders.SetProgramFolder(m_program.path());
@@ -112,6 +112,8 @@ protected:
         return QString::fromUtf8(file.readAll());
     }
 
+    // The SQL of the collection below the source tree; a derived fixture may name another.
+    QString m_strCollection = QStringLiteral("tests/fixtures/navigation.sql");
     TempProgramFolder m_program;
     QTemporaryDir m_runtime;
     QTemporaryDir m_config;

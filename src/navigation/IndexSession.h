@@ -1,0 +1,64 @@
+#pragma once
+
+#include "navigation/DocumentListModel.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class CrDokument;
+class Database;
+
+// The logic of the index page without its widgets, shared by the page and tavlin-cli: the kept
+// document recordset, the four index lists with their area and type filters, the quick find and
+// the opening of a row.
+class IndexSession {
+public:
+    // The rows of the "Index" combo, in order.
+    enum Choice { ByNumber = 0, ByName = 1, ByAmendment = 2, All = 3 };
+    static constexpr int kChoiceCount = 4;
+
+    explicit IndexSession(Database* database);
+    ~IndexSession();
+    IndexSession(const IndexSession&) = delete;
+    IndexSession& operator=(const IndexSession&) = delete;
+
+    // Opens the kept recordset of all documents. A database error is reported and leaves it
+    // null: the lists by number and by name then stay empty and rows open without a lookup.
+    void InitBaseCondition();
+    // Lists index `nChoice` under the area (0 = all) and type (-1 = all) filters and resets the
+    // counter; any other choice leaves the list empty. A database error is reported (false); the
+    // rows listed before it stay.
+    bool FillIndex(int nChoice, int nOblast, int nTyp);
+    // The first row from the top whose text starts with `text`, ignoring case; -1 when none.
+    int QuickFind(const QString& text) const;
+    // Opens row `row`: returns its document and sets `title` to the document's display title,
+    // or to the row's text when it has none; the row becomes the counter's position. 0 when
+    // there is no such row or the lookup failed (reported; the counter still moves).
+    int OpenRow(int row, QString& title);
+    QString GetCounterText() const;
+
+    DocumentListModel* model() { return &m_model; }
+    const DocumentListModel* model() const { return &m_model; }
+    int GetRowCount() const { return m_model.rowCount(); }
+    QString rowText(int row) const { return m_model.nameAt(row); }
+    int rowId(int row) const { return m_model.idAt(row); }
+
+    int m_nPosition = 0;
+    std::unique_ptr<CrDokument> m_pRecordset;
+    // Where the counter text goes (the status bar).
+    std::function<void(const QString&)> m_setStatusText;
+
+private:
+    void listRecordset(int nChoice, const QString& cond, QVector<int>& ids, QStringList& texts);
+    void listSnapshot(int nChoice, const QString& cond, QVector<int>& ids, QStringList& texts);
+
+    Database* m_pDatabase;
+    DocumentListModel m_model;
+    // The model's row texts, read by the quick find without a copy per row.
+    QStringList m_arrRowTexts;
+    // The display titles of the rows of a list read from the kept recordset (by number, by
+    // name): the recordset has them at hand while it is walked, so a row opens without it.
+    QStringList m_arrDisplayTitles;
+};
