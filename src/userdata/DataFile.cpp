@@ -102,11 +102,20 @@ const char* DataFile::prefix(DataKind kind) {
 bool DataFile::load(const QByteArray& bytes) {
     if (m_pDoc)
         xmlFreeDoc(m_pDoc);
-    // No network, no external entities, no document type: only the tree the file spells out.
-    m_pDoc = xmlReadMemory(bytes.constData(), static_cast<int>(bytes.size()), nullptr, nullptr,
-                           XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING |
-                               XML_PARSE_NOCDATA);
-    if (m_pDoc && (m_pDoc->intSubset || m_pDoc->extSubset || !xmlDocGetRootElement(m_pDoc))) {
+    m_pDoc = nullptr;
+    // No network, no external entities, no document type: only the tree the file spells out. A
+    // file whose prefixes are not all declared (or bound to what is no URI) is as broken as one
+    // that is not well-formed.
+    xmlParserCtxtPtr parser = xmlNewParserCtxt();
+    if (!parser)
+        return false;
+    m_pDoc = xmlCtxtReadMemory(
+        parser, bytes.constData(), static_cast<int>(bytes.size()), nullptr, nullptr,
+        XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOCDATA);
+    const bool bNamespacesSound = parser->nsWellFormed;
+    xmlFreeParserCtxt(parser);
+    if (m_pDoc && (!bNamespacesSound || m_pDoc->intSubset || m_pDoc->extSubset ||
+                   !xmlDocGetRootElement(m_pDoc))) {
         xmlFreeDoc(m_pDoc);
         m_pDoc = nullptr;
     }

@@ -244,3 +244,12 @@ TEST_F(XmlStoreTest, AFailedSaveIsReportedWithThePathAndFails) {
     EXPECT_GT(m_messages.texts[0].size(), expected.size());
     EXPECT_TRUE(LoadResString(IDS_DATA_FILE_NOT_CREATED).endsWith(".\n\n "));
 }
+
+TEST_F(XmlStoreTest, UndeclaredPrefixesMakeAFileUnreadable) {
+    const QByteArray undeclared = "<tfv:favourites version=\"1.0\"><tfv:favourite><tfv:docname>"
+                                  "Hrad</tfv:docname></tfv:favourite></tfv:favourites>";
+    writeBytes(favouritesPath(), undeclared);
+    EXPECT_FALSE(store().AddFavourite("Hrad"));
+    EXPECT_EQ(m_messages.texts, QStringList{notLoaded()});
+    EXPECT_EQ(readBytes(favouritesPath()), undeclared);
+}
