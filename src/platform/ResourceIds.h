@@ -47,6 +47,9 @@ constexpr unsigned IDS_DB_IO_ERROR = 61508;
 constexpr unsigned IDS_DB_PERMISSION = 61509;
 constexpr unsigned IDS_DB_ERROR = 61510;
 constexpr unsigned IDS_TEMPLATE_MISSING = 61511;
+constexpr unsigned IDS_NOTE_CAPTION = 61601;
+constexpr unsigned IDS_NOTE_SAVE = 61602;
+constexpr unsigned IDS_NOTE_CANCEL = 61603;
 
 // Dialog templates
 constexpr int IDD_NAVIGATION = 130;
@@ -74,7 +77,9 @@ constexpr int IDC_HLEDAT_TEXT = 1027;
 constexpr int IDC_SCOPE_GROUP = 1028;
 constexpr int IDC_QUICK_FIND = 1037;
 constexpr int IDC_LIST = 1038;
+constexpr int IDC_NOTE_TEXT = 1039;
 constexpr int IDC_INDEX_CHOICE = 1040;
+constexpr int IDC_NOTE_NAME = 1041;
 constexpr int IDC_ZOBRAZ = 1046;
 
 // Menus and toolbars

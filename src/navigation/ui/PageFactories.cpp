@@ -1,6 +1,7 @@
 #include "navigation/ui/PageFactories.h"
 
 #include "navigation/ui/CsListFormPage.h"
+#include "navigation/ui/CsOblibenePage.h"
 #include "navigation/ui/CsObsahPage.h"
 #include "platform/ResourceIds.h"
 
@@ -14,5 +15,8 @@ PageFactories navigationPageFactories() {
                          [nTemplate](CTvFormView& host, NavigationApp& app) -> CsFormPage* {
                              return new CsListFormPage(nTemplate, host, app);
                          });
+    factories.insert(IDD_OBLIBENE, [](CTvFormView& host, NavigationApp& app) -> CsFormPage* {
+        return new CsOblibenePage(host, app);
+    });
     return factories;
 }

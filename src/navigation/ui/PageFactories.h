@@ -13,5 +13,6 @@ class NavigationApp;
 using PageFactory = std::function<CsFormPage*(CTvFormView& host, NavigationApp& app)>;
 using PageFactories = QHash<int, PageFactory>;
 
-// The pages of the navigation subsystem itself: contents, contracts and court decisions.
+// The pages of the navigation subsystem itself: contents, contracts, court decisions and
+// favourites.
 PageFactories navigationPageFactories();
