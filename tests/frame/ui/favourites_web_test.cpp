@@ -187,6 +187,11 @@ TEST_F(FavouritesWebTest, AFavouriteAddedFromTheMenuShowsEverywhereAndSurvivesAR
     startReader();
     EXPECT_EQ(menuFavourites(), QStringList{"30000 Chata && spol."});
     EXPECT_EQ(pageRows().last(), "4 Chata & spol.");
+    // A row of the tab opens its document like any list row.
+    auto* page = dynamic_cast<CsOblibenePage*>(m_frame->GetNavView()->GetPage(6));
+    page->OpenRow(0);
+    EXPECT_TRUE(waitUntil([&] { return m_frame->GetHtmlView()->GetCurrentDocumentId() == 2; }));
+    EXPECT_EQ(page->GetCounterText(), "(1/3)");
     m_frame->Commands().find(30000)->trigger();
     EXPECT_TRUE(waitUntil([&] { return m_frame->GetHtmlView()->GetCurrentDocumentId() == 4; }));
     EXPECT_TRUE(m_messages.texts.isEmpty()) << m_messages.texts.join(" | ");
