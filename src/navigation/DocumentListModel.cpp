@@ -30,3 +30,11 @@ void DocumentListModel::setRows(QVector<int> ids, QStringList names) {
     m_names = std::move(names);
     endResetModel();
 }
+
+void DocumentListModel::appendRow(int id, const QString& name) {
+    const int row = rowCount();
+    beginInsertRows(QModelIndex(), row, row);
+    m_ids.append(id);
+    m_names.append(name);
+    endInsertRows();
+}

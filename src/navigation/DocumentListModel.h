@@ -18,6 +18,8 @@ public:
 
     void setRows(QVector<int> ids, QStringList names);
     void clear() { setRows({}, {}); }
+    // Adds one row after the last.
+    void appendRow(int id, const QString& name);
     void setHeaderText(const QString& text) { m_strHeader = text; }
 
     int idAt(int row) const { return m_ids.value(row); }

@@ -83,3 +83,13 @@ bool ListSession::RowTitle(int nRow, QString& title) const {
 QString ListSession::GetCounterText(int nPosition) const {
     return QStringLiteral("(%1/%2)").arg(nPosition).arg(GetRowCount());
 }
+
+void ListSession::Clear() {
+    m_ids.clear();
+    m_names.clear();
+}
+
+void ListSession::AppendRow(int id, const QString& name) {
+    m_ids.append(id);
+    m_names.append(name);
+}

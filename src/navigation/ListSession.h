@@ -27,6 +27,9 @@ public:
     // False when the database failed.
     bool RowTitle(int nRow, QString& title) const;
     QString GetCounterText(int nPosition) const;
+    // Rows put in by the caller instead of a fill (the favourites tab).
+    void Clear();
+    void AppendRow(int id, const QString& name);
 
     int GetRowCount() const { return static_cast<int>(m_ids.size()); }
     const QVector<int>& ids() const { return m_ids; }

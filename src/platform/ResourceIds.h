@@ -77,6 +77,9 @@ constexpr unsigned IDS_CANCEL = 62134;
 constexpr unsigned IDS_PRINT_PDF_USAGE = 62140;
 constexpr unsigned IDS_PRINT_PDF_BAD_DATE = 62141;
 constexpr unsigned IDS_PRINT_PDF_FAILED = 62142;
+constexpr unsigned IDS_NOTE_CAPTION = 61601;
+constexpr unsigned IDS_NOTE_SAVE = 61602;
+constexpr unsigned IDS_NOTE_CANCEL = 61603;
 
 // Dialog templates
 constexpr int IDD_NAVIGATION = 130;
@@ -104,7 +107,9 @@ constexpr int IDC_HLEDAT_TEXT = 1027;
 constexpr int IDC_SCOPE_GROUP = 1028;
 constexpr int IDC_QUICK_FIND = 1037;
 constexpr int IDC_LIST = 1038;
+constexpr int IDC_NOTE_TEXT = 1039;
 constexpr int IDC_INDEX_CHOICE = 1040;
+constexpr int IDC_NOTE_NAME = 1041;
 constexpr int IDC_ZOBRAZ = 1046;
 
 // Menus and toolbars

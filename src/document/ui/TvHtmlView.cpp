@@ -90,6 +90,15 @@ void CTvHtmlView::GoForward() {
     forward();
 }
 
+void CTvHtmlView::SetHtmlFolder(const QString& folder) {
+    m_strHtmlFolder = folder;
+    m_startPage.SetHtmlFolder(folder);
+}
+
+void CTvHtmlView::BuildStartPage(const QString& links) {
+    m_startPage.BuildStartPage(links);
+}
+
 void CTvHtmlView::ShowStartPage() {
     // Until the start page has been built, an empty page rather than the browser's error page.
     const QString startPage = m_strHtmlFolder + QStringLiteral("/Index.html");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/StartPage.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -26,12 +28,14 @@ public:
     ~CTvHtmlView() override;
 
     void SetDocumentOpener(DocumentOpener opener) { m_openDocument = std::move(opener); }
-    void SetHtmlFolder(const QString& folder) { m_strHtmlFolder = folder; }
+    void SetHtmlFolder(const QString& folder);
 
     // Shows a local file.
     void Navigate2(const QString& path);
     void GoBack();
     void GoForward();
+    // Writes Html/Index.html with these favourite links and the news; the shown page stays.
+    void BuildStartPage(const QString& links);
     void ShowStartPage();
     void ShowHelpPage();
     // The view's commands: back, forward, the start page, help, copy and print.
@@ -82,6 +86,7 @@ private:
     CTvWebPage* m_pPage = nullptr;
     DocumentOpener m_openDocument;
     QString m_strHtmlFolder;
+    StartPage m_startPage;
     bool m_bCanGoBack = false;
     bool m_bCanGoForward = false;
     int m_nReloads = 0;

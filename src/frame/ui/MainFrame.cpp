@@ -5,8 +5,10 @@
 #include "frame/Looks.h"
 #include "frame/StatusText.h"
 #include "frame/ui/CommandBars.h"
+#include "frame/ui/FavouritesMenu.h"
 #include "frame/ui/FrameHost.h"
 #include "frame/ui/LockKeys.h"
+#include "frame/ui/NoteCommand.h"
 #include "frame/ui/SearchBox.h"
 #include "frame/ui/SplitterWnd.h"
 #include "frame/ui/ToolbarManager.h"
@@ -60,6 +62,10 @@ CMainFrame::CMainFrame(FrameHost& app, bool /*bShellLaunch*/) : m_app(app) {
     m_pNavView->m_nPaneWidth =
         fitPaneWidth(m_pNavView->m_nPaneWidth, width(), m_pHtmlView->minimumWidth());
     m_wndSplitter->setSizes({m_pNavView->m_nPaneWidth, width() - m_pNavView->m_nPaneWidth});
+    m_pFavourites = new FavouritesMenu(*this, m_app);
+    m_pFavourites->RegisterCommands(m_commandTable);
+    m_pNoteCommand = new NoteCommand(*m_pHtmlView, *m_pNavView, m_app.folders(), this);
+    m_pNoteCommand->RegisterCommands(m_commandTable);
     UpdateCommandUI();
     qApp->installEventFilter(this);
 }
@@ -162,6 +168,7 @@ QString CMainFrame::GetIdleMessage() const {
 }
 
 void CMainFrame::ShowFavouritesAndStart() {
+    m_pFavourites->RebuildFavourites();
     m_pHtmlView->ShowStartPage();
 }
 

@@ -7,7 +7,9 @@
 #include <vector>
 
 class CCommandActions;
+class FavouritesMenu;
 class FrameHost;
+class NoteCommand;
 class CTvFormView;
 class CTvHtmlView;
 class CsSplitterWnd;
@@ -55,6 +57,7 @@ public:
     QToolBar* GetToolBar() const { return m_wndToolBar; }
     QToolBar* GetSearchBar() const { return m_wndSearchBar; }
     CCommandActions& Commands() const { return *m_pCommands; }
+    FavouritesMenu& Favourites() const { return *m_pFavourites; }
 
 protected:
     bool event(QEvent* event) override;
@@ -88,4 +91,6 @@ private:
     ToolbarManager* m_pToolbars = nullptr;
     QLabel* m_pMessagePane = nullptr;
     QLabel* m_pIndicators[3] = {};
+    FavouritesMenu* m_pFavourites = nullptr;
+    NoteCommand* m_pNoteCommand = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "navigation/ui/CsIndexPage.h"
 #include "navigation/ui/CsListFormPage.h"
+#include "navigation/ui/CsOblibenePage.h"
 #include "navigation/ui/CsObsahPage.h"
 #include "navigation/ui/CsRejstrikPage.h"
 #include "platform/ResourceIds.h"
@@ -21,6 +22,9 @@ PageFactories navigationPageFactories() {
     });
     factories.insert(IDD_INDEX, [](CTvFormView& host, NavigationApp& app) -> CsFormPage* {
         return new CsIndexPage(host, app);
+    });
+    factories.insert(IDD_OBLIBENE, [](CTvFormView& host, NavigationApp& app) -> CsFormPage* {
+        return new CsOblibenePage(host, app);
     });
     return factories;
 }

@@ -13,6 +13,6 @@ class NavigationApp;
 using PageFactory = std::function<CsFormPage*(CTvFormView& host, NavigationApp& app)>;
 using PageFactories = QHash<int, PageFactory>;
 
-// The pages of the navigation subsystem itself: contents, register, contracts, index and court
-// decisions.
+// The pages of the navigation subsystem itself: contents, register, contracts, index, court
+// decisions and favourites.
 PageFactories navigationPageFactories();
