@@ -22,7 +22,7 @@ QString decodeUtf8(const QByteArray& bytes, const QString& file) {
     int line = 1;
     for (const QByteArray& bytesOfLine : bytes.split('\n')) {
         QStringDecoder lineDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        (void)lineDecoder.decode(bytesOfLine);
+        [[maybe_unused]] const QString decoded = lineDecoder(bytesOfLine);
         if (lineDecoder.hasError())
             break;
         ++line;
