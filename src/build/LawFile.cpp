@@ -177,7 +177,7 @@ LawText parseLawText(const QByteArray& bytes, const QString& path) {
             law.anchors.insert(block.key);
     }
     if (law.paragraphs == 0)
-        fail(path, matter.endLine + 1,
+        fail(path, std::min(matter.endLine + 1, int(lines.size())),
              QStringLiteral("unknown layout: no paragraph heading ('### § 1') in the text"));
     return law;
 }

@@ -46,6 +46,8 @@ TEST(LawFile, BadInputIsReportedWithItsLine) {
               "f.md:4: 'ucinnost_od' is not a date YYYY-MM-DD");
     EXPECT_EQ(errorOf(g_strMatter + "# 7/2001 Sb.\nJen text bez paragrafů.\n"),
               "f.md:6: unknown layout: no paragraph heading ('### § 1') in the text");
+    EXPECT_EQ(errorOf("---\ncitace: 7/2001 Sb.\nnazev: x\nucinnost_od: 2001-05-01\n---"),
+              "f.md:5: unknown layout: no paragraph heading ('### § 1') in the text");
     EXPECT_EQ(errorOf(g_strMatter + "### § 1\nDobrý řádek.\nšpatný \xC5 bajt\n"),
               "f.md:8: not UTF-8 text");
     EXPECT_EQ(errorOf(g_strMatter + "### § 1\n\xFF\n"), "f.md:7: not UTF-8 text");
