@@ -11,6 +11,13 @@
 #include <algorithm>
 #include <map>
 
+// The texts of one law in the order of their dates.
+struct LawVersions {
+    int document = 0;
+    bool isNew = false;
+    QList<const LawText*> texts;
+};
+
 namespace {
 // The ID of a named row, added with the next free ID when the table lacks it.
 int namedRowId(QHash<QString, int>& rows, const QString& name,
@@ -25,12 +32,37 @@ int namedRowId(QHash<QString, int>& rows, const QString& name,
     return id;
 }
 
-// The texts of one law in the order of their dates.
-struct LawVersions {
-    int document = 0;
-    bool isNew = false;
-    QList<const LawText*> texts;
-};
+// The document row of a law new to the collection, filed under its guessed type and area.
+void addDocument(CollectionInserter& inserter, const LawVersions& versions,
+                 QHash<QString, int>& types, QHash<QString, int>& areas) {
+    const LawText& newest = *versions.texts.last();
+    DokumentRow row;
+    row.id = versions.document;
+    row.jmeno = lawDocumentName(newest.nazev);
+    row.ozn = lawDesignation(newest.citace);
+    row.norma = newest.citace;
+    row.platnostZacatek = versions.texts.first()->ucinnostOd;
+    row.typ = namedRowId(types, lawType(newest.nazev, newest.druh),
+                         [&](int id, const QString& name) { inserter.addTyp(id, name); });
+    inserter.addDokument(row);
+    inserter.addDokumentOblast(
+        row.id, namedRowId(areas, lawArea(newest.nazev),
+                           [&](int id, const QString& name) { inserter.addOblast(id, name); }));
+}
+
+// Lays one consolidated text over the document's stored versions.
+VersionPlan writeVersion(CollectionInserter& inserter, ImportStore& store, int document,
+                         const LawText& text, const ReferenceTargets& targets) {
+    QList<QByteArray> fresh;
+    for (const LawSection& section : text.sections)
+        fresh << linkReferences(section.html, document, targets).toUtf8();
+    const VersionPlan plan = planVersion(store.sections(document), fresh, text.ucinnostOd);
+    for (const VersionPlan::Update& update : plan.updates)
+        store.updateSection(update.sekce, update.poradi, update.datumDo);
+    for (const VersionPlan::Insert& insert : plan.inserts)
+        inserter.addSekce(document, insert.poradi, insert.obsah, text.ucinnostOd, QString());
+    return plan;
+}
 } // namespace
 
 void LawImporter::addPath(const QString& path) {
@@ -58,12 +90,9 @@ void LawImporter::addFile(const QString& path) {
     }
 }
 
-LawImportSummary LawImporter::write(Database& database) {
-    CollectionInserter inserter(database);
-    ImportStore store(database);
-    QHash<QString, int> byNorma = store.documentsByNorma();
+std::map<QString, LawVersions> LawImporter::groupVersions(ImportStore& store,
+                                                          QHash<QString, int>& byNorma) {
     int nextId = store.maxDocumentId() + 1;
-
     std::map<QString, LawVersions> laws;
     for (const LawText& law : m_laws)
         laws[law.citace].texts << &law;
@@ -95,7 +124,17 @@ LawImportSummary LawImporter::write(Database& database) {
         }
         versions.texts = kept;
     }
+    return laws;
+}
 
+LawImportSummary LawImporter::write(Database& database) {
+    CollectionInserter inserter(database);
+    ImportStore store(database);
+    QHash<QString, int> byNorma = store.documentsByNorma();
+    const std::map<QString, LawVersions> laws = groupVersions(store, byNorma);
+
+    // Links may point into any law of the collection: the anchors of the texts being imported,
+    // those of the other documents read when a reference first needs them.
     QHash<int, QSet<QString>> anchors;
     for (const auto& [citace, versions] : laws) {
         for (const LawText* text : versions.texts)
@@ -117,33 +156,12 @@ LawImportSummary LawImporter::write(Database& database) {
         if (versions.texts.isEmpty())
             continue;
         if (versions.isNew) {
-            const LawText& newest = *versions.texts.last();
-            DokumentRow row;
-            row.id = versions.document;
-            row.jmeno = lawDocumentName(newest.nazev);
-            row.ozn = lawDesignation(citace);
-            row.norma = citace;
-            row.platnostZacatek = versions.texts.first()->ucinnostOd;
-            row.typ = namedRowId(types, lawType(newest.nazev, newest.druh),
-                                 [&](int id, const QString& name) { inserter.addTyp(id, name); });
-            inserter.addDokument(row);
-            inserter.addDokumentOblast(
-                row.id, namedRowId(areas, lawArea(newest.nazev), [&](int id, const QString& name) {
-                    inserter.addOblast(id, name);
-                }));
+            addDocument(inserter, versions, types, areas);
             ++summary.newDocuments;
         }
         for (const LawText* text : versions.texts) {
-            QList<QByteArray> fresh;
-            for (const LawSection& section : text->sections)
-                fresh << linkReferences(section.html, versions.document, targets).toUtf8();
             const VersionPlan plan =
-                planVersion(store.sections(versions.document), fresh, text->ucinnostOd);
-            for (const VersionPlan::Update& update : plan.updates)
-                store.updateSection(update.sekce, update.poradi, update.datumDo);
-            for (const VersionPlan::Insert& insert : plan.inserts)
-                inserter.addSekce(versions.document, insert.poradi, insert.obsah, text->ucinnostOd,
-                                  QString());
+                writeVersion(inserter, store, versions.document, *text, targets);
             summary.sectionsWritten += int(plan.inserts.size());
             summary.sectionsUnchanged += plan.unchanged;
             if (!(versions.isNew && text == versions.texts.first()))

@@ -2,10 +2,14 @@
 
 #include "build/LawFile.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
+#include <map>
 
 class Database;
+class ImportStore;
+struct LawVersions;
 
 struct LawImportSummary {
     int newDocuments = 0;
@@ -34,6 +38,9 @@ public:
 
 private:
     void addFile(const QString& path);
+    // The texts by law, each law's in date order without those not later than the collection's
+    // newest version of it; new laws get the next free document IDs (added to `byNorma`).
+    std::map<QString, LawVersions> groupVersions(ImportStore& store, QHash<QString, int>& byNorma);
 
     QList<LawText> m_laws;
     QList<LawFileError> m_errors;
