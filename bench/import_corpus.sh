@@ -7,7 +7,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/release}
 corpus=${CORPUS:-$root/../shared/corpus}
-cli="$build/tools/tavlin-cli"
+cli="$build/tavlin-cli"
 [ -f "$corpus/586-1992.md" ] || { echo "no corpus at $corpus: skipped"; exit 0; }
 
 folder=$(mktemp -d)
