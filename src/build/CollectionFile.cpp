@@ -15,9 +15,12 @@ void removeBuildFiles(const QString& path) {
     QFile::remove(path);
     QFile::remove(path + QStringLiteral("-journal"));
 }
-} // namespace
 
-void buildCollectionFile(const QString& target, const std::function<void(Database&)>& fill) {
+// Fills the collection made by `make` under a temporary name beside `target`, then renames it
+// over `target`.
+void fillCollectionFile(const QString& target,
+                        const std::function<std::unique_ptr<Database>(const QString&)>& make,
+                        const std::function<void(Database&)>& fill) {
     const QFileInfo info(target);
     if (!QDir().mkpath(info.absolutePath()))
         throw DaoException(QStringLiteral("cannot create the folder %1").arg(info.absolutePath()));
@@ -26,7 +29,7 @@ void buildCollectionFile(const QString& target, const std::function<void(Databas
                                   .arg(QCoreApplication::applicationPid());
     removeBuildFiles(temporary);
     try {
-        std::unique_ptr<Database> database = Database::create(temporary, collectionPassword());
+        std::unique_ptr<Database> database = make(temporary);
         fill(*database);
         database.reset();
     } catch (...) {
@@ -39,4 +42,23 @@ void buildCollectionFile(const QString& target, const std::function<void(Databas
         removeBuildFiles(temporary);
         throw DaoException(QStringLiteral("cannot replace %1").arg(info.absoluteFilePath()));
     }
+}
+} // namespace
+
+void buildCollectionFile(const QString& target, const std::function<void(Database&)>& fill) {
+    fillCollectionFile(
+        target, [](const QString& path) { return Database::create(path, collectionPassword()); },
+        fill);
+}
+
+void updateCollectionFile(const QString& target, const std::function<void(Database&)>& fill) {
+    fillCollectionFile(
+        target,
+        [&target](const QString& path) {
+            if (!QFile::copy(target, path))
+                throw DaoException(QStringLiteral("cannot copy %1").arg(target));
+            QFile::setPermissions(path, QFile::permissions(target) | QFile::WriteOwner);
+            return Database::open(path, collectionPassword());
+        },
+        fill);
 }

@@ -22,7 +22,7 @@ protected:
         qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
         qputenv("XDG_RUNTIME_DIR", m_runtime.path().toUtf8());
         copyFolder(QStringLiteral(TAVLIN_SOURCE_DIR "/res/Html"), m_program.file("Html"));
-        m_program.createCollection({QString::fromUtf8(m_collectionSql)});
+        createCollection();
         tavlinApp()->SetProgramFolder(m_program.path());
         ASSERT_TRUE(tavlinApp()->OpenDatabase());
         m_frame = std::make_unique<CMainFrame>(*tavlinApp(), false);
@@ -33,6 +33,10 @@ protected:
         m_frame.reset();
         tavlinApp()->CloseDatabase();
         QStandardPaths::setTestModeEnabled(true);
+    }
+
+    virtual void createCollection() {
+        m_program.createCollection({QString::fromUtf8(m_collectionSql)});
     }
 
     QVariant runScript(const QString& script) { return ::runScript(m_view->page(), script); }

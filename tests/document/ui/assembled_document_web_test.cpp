@@ -116,3 +116,39 @@ TEST_F(AssembledDocumentTest, AHitOpenedFromTheSearchPageShowsTheSearchedWordsMa
               1);
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(" | ");
 }
+
+namespace {
+// Two of our own Markdown law files imported as a user would, the decree referring to the act.
+class ImportedLawTest : public AssembledDocumentTest {
+protected:
+    void createCollection() override {
+        const QString laws = QStringLiteral(TAVLIN_SOURCE_DIR "/tests/fixtures/laws");
+        QString error;
+        ASSERT_EQ(runProgram(QStringLiteral(TAVLIN_CLI_BINARY),
+                             {"db", "import", "--out", m_program.file("Data/TavlinDemo.db"),
+                              laws + "/901-2019.md", laws + "/902-2019.md"},
+                             m_program.path(), {}, nullptr, &error),
+                  0)
+            << error;
+    }
+};
+} // namespace
+
+TEST_F(ImportedLawTest, TheReaderFollowsAReferenceIntoTheOtherLawAndOpensAnAnnex) {
+    RecordedMessages messages;
+    // The act is 901/2019 Sb. (document 1), the decree 902/2019 Sb. (document 2).
+    ASSERT_TRUE(m_frame->GetNavView()->OpenDocument(2, QString(), nullptr));
+    EXPECT_TRUE(bodyLocation(2).endsWith(QStringLiteral("/B2.html"))) << bodyLocation(2);
+    runScript(QStringLiteral("window.frames['frm2'].document.querySelector("
+                             "'a[href*=\"1#par2a\"]').click()"));
+    EXPECT_TRUE(bodyLocation(1).endsWith(QStringLiteral("/B1.html#par2a"))) << bodyLocation(1);
+    EXPECT_EQ(runScript(QStringLiteral("window.frames['frm2'].document.getElementsByName('par2a')"
+                                       "[0].nextElementSibling.textContent"))
+                  .toString(),
+              QStringLiteral("§ 2a"));
+
+    ASSERT_TRUE(m_frame->GetNavView()->OpenDocument(1, QStringLiteral("#priloha1"), nullptr));
+    EXPECT_TRUE(
+        waitUntil([&] { return bodyLocation(1).endsWith(QStringLiteral("/B1.html#priloha1")); }));
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(" | ");
+}
