@@ -47,6 +47,7 @@ constexpr unsigned IDS_DB_IO_ERROR = 61508;
 constexpr unsigned IDS_DB_PERMISSION = 61509;
 constexpr unsigned IDS_DB_ERROR = 61510;
 constexpr unsigned IDS_TEMPLATE_MISSING = 61511;
+constexpr unsigned IDS_INDEX_OUTDATED = 64616;
 
 // Dialog templates
 constexpr int IDD_NAVIGATION = 130;
@@ -76,6 +77,7 @@ constexpr int IDC_QUICK_FIND = 1037;
 constexpr int IDC_LIST = 1038;
 constexpr int IDC_INDEX_CHOICE = 1040;
 constexpr int IDC_ZOBRAZ = 1046;
+constexpr int IDC_ALL_FORMS = 1161;
 
 // Menus and toolbars
 constexpr int IDR_MAINFRAME = 128;

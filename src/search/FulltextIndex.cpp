@@ -2,78 +2,53 @@
 
 #include "db/DaoException.h"
 #include "db/Database.h"
+#include "morphology/Diacritics.h"
+#include "morphology/Lemmatizer.h"
+#include "search/CzechTokenizer.h"
 #include "search/FulltextQuery.h"
 #include "search/HtmlText.h"
+#include "search/IndexVocabulary.h"
+#include "search/SqliteHandle.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
-#include <sqlite3.h>
 #include <vector>
 
 namespace {
+// The index's user_version: an index of another format is never read, only rebuilt.
+constexpr int kIndexFormatVersion = 2;
+
 const char* const kIndexSchema =
     "PRAGMA journal_mode = OFF;"
     "PRAGMA synchronous = OFF;"
-    "CREATE VIRTUAL TABLE sekceText USING fts5(obsah, content='', "
-    "tokenize='unicode61 remove_diacritics 0');"
+    "PRAGMA user_version = 2;"
+    "CREATE VIRTUAL TABLE sekceText USING fts5(obsah, content='', tokenize='tavlin_cs');"
     "CREATE VIRTUAL TABLE dokumentText USING fts5(jmeno, norma, content='', "
-    "tokenize='unicode61 remove_diacritics 0');"
-    "CREATE TABLE dokumentNewest (dokument INTEGER PRIMARY KEY, sekce INTEGER NOT NULL);";
-
-// An sqlite3 handle closed on every way out.
-class Connection {
-public:
-    ~Connection() { sqlite3_close_v2(m_db); }
-    sqlite3* m_db = nullptr;
-};
-
-class Statement {
-public:
-    Statement(sqlite3* db, const char* sql) : m_db(db) {
-        if (sqlite3_prepare_v2(db, sql, -1, &m_stmt, nullptr) != SQLITE_OK)
-            throw DaoException(sqliteErrorText(db));
-    }
-    ~Statement() { sqlite3_finalize(m_stmt); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-
-    // True while a row is ready; throws on failure.
-    bool step() {
-        const int rc = sqlite3_step(m_stmt);
-        if (rc == SQLITE_ROW)
-            return true;
-        if (rc != SQLITE_DONE)
-            throw DaoException(sqliteErrorText(m_db));
-        return false;
-    }
-    void execute() {
-        step();
-        sqlite3_reset(m_stmt);
-    }
-    void bindText(int column, const QString& text) {
-        const QByteArray utf8 = text.toUtf8();
-        sqlite3_bind_text(m_stmt, column, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
-    }
-    void bindInt(int column, sqlite3_int64 value) { sqlite3_bind_int64(m_stmt, column, value); }
-    sqlite3_int64 columnInt(int column) const { return sqlite3_column_int64(m_stmt, column); }
-    QString columnText(int column) const {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
-        return QString::fromUtf8(text, sqlite3_column_bytes(m_stmt, column));
-    }
-
-private:
-    sqlite3* m_db;
-    sqlite3_stmt* m_stmt = nullptr;
-};
-
-void exec(sqlite3* db, const char* sql) {
-    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-        throw DaoException(sqliteErrorText(db));
-}
+    "tokenize='tavlin_cs');"
+    "CREATE TABLE dokumentNewest (dokument INTEGER PRIMARY KEY, sekce INTEGER NOT NULL);"
+    "CREATE TABLE tvar (tvar TEXT PRIMARY KEY, bezDiakritiky TEXT NOT NULL, "
+    "lemmata TEXT NOT NULL) WITHOUT ROWID;"
+    "CREATE TABLE slovnik (podpis TEXT NOT NULL);";
 
 QString searchableText(const QString& text) {
     return text.normalized(QString::NormalizationForm_C);
+}
+
+// The words met with their lemmas, for the searches that need no dictionary.
+void storeVocabulary(sqlite3* index, const FormLemmas& forms, const QString& signature) {
+    Statement write(index, "INSERT INTO tvar (tvar, bezDiakritiky, lemmata) VALUES (?, ?, ?)");
+    for (const auto& [form, lemmas] : forms) {
+        write.bindUtf8(1, form);
+        write.bindText(2, withoutDiacritics(QString::fromStdString(form)));
+        write.bindUtf8(3, joinLemmas(lemmas));
+        write.execute();
+    }
+    exec(index, "CREATE INDEX tvarBezDiakritiky ON tvar (bezDiakritiky)");
+    Statement store(index, "INSERT INTO slovnik (podpis) VALUES (?)");
+    store.bindText(1, signature);
+    store.execute();
 }
 
 void indexSections(sqlite3* source, sqlite3* index, IndexBuildStats& stats) {
@@ -117,6 +92,15 @@ void indexDocuments(sqlite3* source, sqlite3* index, IndexBuildStats& stats) {
     }
 }
 
+int indexFormat(sqlite3* index) {
+    try {
+        Statement version(index, "PRAGMA user_version");
+        return version.step() ? int(version.columnInt(0)) : 0;
+    } catch (const DaoException&) {
+        return 0; // not an SQLite file at all
+    }
+}
+
 // The column filter of the document table for the name and number bits of the scope.
 QString documentColumns(int scope) {
     if ((scope & ScopeName) && (scope & ScopeNumber))
@@ -142,6 +126,15 @@ bool collectIds(sqlite3* db, const char* sql, const QString& expression,
 }
 } // namespace
 
+LemmaResolver vocabularyResolver(IndexVocabulary& vocabulary) {
+    return [&vocabulary](const QString& token) {
+        QStringList lemmas;
+        for (const std::string& lemma : vocabulary.alternatives(token.toStdString()))
+            lemmas << QString::fromStdString(lemma);
+        return lemmas;
+    };
+}
+
 QString fulltextIndexPath(const QString& indexFolder) {
     return QDir(indexFolder).filePath(QStringLiteral("fulltext.db"));
 }
@@ -155,14 +148,18 @@ IndexBuildStats BuildFulltextIndex(Database& database, const QString& indexFolde
     IndexBuildStats stats;
     {
         Connection index;
-        if (sqlite3_open_v2(tempPath.toUtf8().constData(), &index.m_db,
-                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
-            throw DaoException(sqliteErrorText(index.m_db));
+        if (!index.open(tempPath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE))
+            throw DaoException(QStringLiteral("Cannot create the index %1.").arg(tempPath));
+        Lemmatizer& lemmatizer = Lemmatizer::shared();
+        const auto forms = std::make_shared<FormLemmas>();
         try {
+            if (!registerCzechTokenizer(index.m_db, lemmatizer, forms))
+                throw DaoException(QStringLiteral("SQLite has no FTS5."));
             exec(index.m_db, kIndexSchema);
             exec(index.m_db, "BEGIN");
             indexSections(database.handle(), index.m_db, stats);
             indexDocuments(database.handle(), index.m_db, stats);
+            storeVocabulary(index.m_db, *forms, lemmatizer.signature());
             // Merging the segments once keeps every later search fast.
             exec(index.m_db, "INSERT INTO sekceText (sekceText) VALUES ('optimize')");
             exec(index.m_db, "INSERT INTO dokumentText (dokumentText) VALUES ('optimize')");
@@ -182,13 +179,35 @@ IndexBuildStats BuildFulltextIndex(Database& database, const QString& indexFolde
     return stats;
 }
 
+FulltextIndexState fulltextIndexState(const QString& indexFolder) {
+    const QString path = fulltextIndexPath(indexFolder);
+    Connection index;
+    if (!QFileInfo::exists(path) || !index.open(path, SQLITE_OPEN_READONLY))
+        return FulltextIndexState::Missing;
+    return indexFormat(index.m_db) == kIndexFormatVersion ? FulltextIndexState::Ready
+                                                          : FulltextIndexState::Outdated;
+}
+
+bool openFulltextIndex(Connection& index, const QString& indexFolder) {
+    return index.open(fulltextIndexPath(indexFolder), SQLITE_OPEN_READONLY) &&
+           indexFormat(index.m_db) == kIndexFormatVersion &&
+           registerCzechTokenizer(index.m_db, Lemmatizer::shared());
+}
+
 QString Search(const QString& indexFolder, const QString& query, int scope) {
-    const QString expression = toFts5Expression(query);
-    if (expression.isEmpty() || (scope & (ScopeText | ScopeName | ScopeNumber)) == 0)
+    if ((scope & (ScopeText | ScopeName | ScopeNumber)) == 0)
         return QString();
     Connection index;
-    if (sqlite3_open_v2(fulltextIndexPath(indexFolder).toUtf8().constData(), &index.m_db,
-                        SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+    if (!openFulltextIndex(index, indexFolder))
+        return QString();
+    QString expression;
+    if (scope & SearchAllForms) {
+        IndexVocabulary vocabulary(index.m_db, Lemmatizer::shared());
+        expression = toFts5Expression(query, vocabularyResolver(vocabulary));
+    } else {
+        expression = toFts5Expression(query);
+    }
+    if (expression.isEmpty())
         return QString();
     std::vector<sqlite3_int64> ids;
     if ((scope & ScopeText) &&

@@ -1,0 +1,86 @@
+#include "morphology/LemmaRules.h"
+
+#include <QRegularExpression>
+
+namespace {
+bool endsWithConsonant(const QString& word) {
+    static const QString vowels = QStringLiteral("aáeéěiíoóuúůyý");
+    return !word.isEmpty() && word.back().isLetter() && !vowels.contains(word.back());
+}
+
+void addDistinct(QStringList& list, const QString& word) {
+    if (!word.isEmpty() && !list.contains(word))
+        list << word;
+}
+
+// The long adjective candidates of a short (predicative) form.
+QStringList longAdjectives(const QString& form) {
+    QStringList candidates;
+    if (form.size() < 4)
+        return candidates;
+    if (form.endsWith(QLatin1String("en"))) {
+        addDistinct(candidates, form.left(form.size() - 2) + QStringLiteral("ný"));
+        addDistinct(candidates, form + QStringLiteral("ý"));
+        return candidates;
+    }
+    const QChar last = form.back();
+    const QString base = QStringLiteral("aoiy").contains(last) ? form.chopped(1) : form;
+    if (base.endsWith(QLatin1Char('n')) || base.endsWith(QLatin1Char('t')))
+        addDistinct(candidates, base + QStringLiteral("ý"));
+    return candidates;
+}
+
+// The nominative candidates of a genitive plural without ending: the ending back, the "ou" the
+// plural shortened to "u", the "e" it inserted before the last consonant removed.
+QStringList pluralNominatives(const QString& form) {
+    QStringList candidates;
+    if (form.size() < 3 || !endsWithConsonant(form))
+        return candidates;
+    QStringList bases{form};
+    if (const qsizetype u = form.lastIndexOf(QLatin1Char('u')); u > 0)
+        bases << form.left(u) + QStringLiteral("ou") + form.mid(u + 1);
+    if (const qsizetype e = form.lastIndexOf(QLatin1Char('e')); e > 0 && e == form.size() - 2)
+        bases << form.left(e) + form.mid(e + 1);
+    for (const QString& base : bases) {
+        addDistinct(candidates, base + QLatin1Char('a'));
+        addDistinct(candidates, base + QLatin1Char('o'));
+    }
+    return candidates;
+}
+} // namespace
+
+QStringList spellings(const QString& form) {
+    QStringList result{form};
+    if (form.isEmpty())
+        return result;
+    addDistinct(result, form.left(1).toUpper() + form.mid(1));
+    addDistinct(result, form.toUpper());
+    return result;
+}
+
+QString lemmaOfReading(const QString& form, const QString& stem, const QString& prefix) {
+    static const QRegularExpression ostNoun(QStringLiteral("^(.*ost)(i|í|em|ech|em|mi)?$"));
+    if (const QRegularExpressionMatch noun = ostNoun.match(form);
+        noun.hasMatch() && !stem.toLower().endsWith(QLatin1String("ost")))
+        return noun.captured(1);
+    QString lemma = stem.toLower();
+    if (prefix.startsWith(QLatin1String("ne")) && !lemma.startsWith(QLatin1String("ne")))
+        lemma.prepend(QStringLiteral("ne"));
+    return lemma;
+}
+
+QStringList relatedLemmas(const QString& form, bool ownStemOnly,
+                          const std::function<bool(const QString&)>& isLemma) {
+    QStringList result;
+    for (const QString& candidate : longAdjectives(form)) {
+        if (candidate != form && isLemma(candidate))
+            addDistinct(result, candidate);
+    }
+    if (ownStemOnly) {
+        for (const QString& candidate : pluralNominatives(form)) {
+            if (isLemma(candidate))
+                addDistinct(result, candidate);
+        }
+    }
+    return result;
+}

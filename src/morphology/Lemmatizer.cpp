@@ -1,0 +1,111 @@
+#include "morphology/Lemmatizer.h"
+
+#include "morphology/CzechStemmer.h"
+#include "morphology/HunspellDictionary.h"
+#include "morphology/LemmaRules.h"
+#include "morphology/WordTokens.h"
+
+#include <QDir>
+#include <algorithm>
+
+namespace {
+// The cache stops growing here; a collection's vocabulary stays far below it.
+constexpr std::size_t kMaxCachedForms = 2'000'000;
+
+QString dictionaryFolder() {
+    const QString folder = qEnvironmentVariable("TAVLIN_HUNSPELL_FOLDER");
+    return folder.isEmpty() ? QStringLiteral("/usr/share/hunspell") : folder;
+}
+
+std::string toStd(const QString& text) {
+    return text.toStdString();
+}
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+} // namespace
+
+Lemmatizer::Lemmatizer(std::unique_ptr<HunspellDictionary> dictionary)
+    : m_pDictionary(std::move(dictionary)) {}
+
+Lemmatizer::~Lemmatizer() = default;
+
+Lemmatizer& Lemmatizer::shared() {
+    static Lemmatizer lemmatizer(
+        HunspellDictionary::load(dictionaryFolder(), QStringLiteral("cs_CZ")));
+    return lemmatizer;
+}
+
+QString Lemmatizer::signature() const {
+    return m_pDictionary ? m_pDictionary->signature() : QStringLiteral("stemmer");
+}
+
+std::vector<std::string> Lemmatizer::lemmas(const std::string& form) {
+    const std::lock_guard lock(m_mutex);
+    if (const auto found = m_cache.find(form); found != m_cache.end())
+        return found->second;
+    std::vector<std::string> result = lookUp(form);
+    if (m_cache.size() < kMaxCachedForms)
+        m_cache.emplace(form, result);
+    return result;
+}
+
+bool Lemmatizer::isWord(const std::string& form) {
+    const std::lock_guard lock(m_mutex);
+    if (!m_pDictionary)
+        return false;
+    for (const QString& spelling : spellings(fromStd(form))) {
+        if (m_pDictionary->knows(toStd(spelling)))
+            return true;
+    }
+    return false;
+}
+
+std::vector<std::string> Lemmatizer::lookUp(const std::string& form) const {
+    std::vector<std::string> result = dictionaryLemmas(form);
+    // A lemma is one index word: a dictionary stem with a hyphen or an apostrophe is no use.
+    std::erase_if(result, [](const std::string& lemma) {
+        bool single = !lemma.empty();
+        forEachWord(lemma, [&](const std::string& word, std::size_t, std::size_t) {
+            single = single && word == lemma;
+            return single;
+        });
+        return !single;
+    });
+    if (result.empty())
+        result.push_back(toStd(czechStem(fromStd(form))));
+    std::sort(result.begin(), result.end());
+    result.erase(std::unique(result.begin(), result.end()), result.end());
+    return result;
+}
+
+std::vector<std::string> Lemmatizer::dictionaryLemmas(const std::string& form) const {
+    std::vector<std::string> result;
+    if (!m_pDictionary || form.empty() || std::isdigit(static_cast<unsigned char>(form[0])))
+        return result;
+    const QString word = fromStd(form);
+    for (const QString& spelling : spellings(word)) {
+        const std::string asked = toStd(spelling);
+        if (!m_pDictionary->knows(asked))
+            continue;
+        const auto isLemma = [this](const QString& candidate) {
+            const std::string text = toStd(candidate);
+            if (!m_pDictionary->knows(text))
+                return false;
+            const auto readings = m_pDictionary->readings(text);
+            return std::any_of(readings.begin(), readings.end(),
+                               [&](const auto& reading) { return reading.stem == text; });
+        };
+        bool ownStemOnly = true;
+        for (const HunspellDictionary::Reading& reading : m_pDictionary->readings(asked)) {
+            const QString stem = fromStd(reading.stem);
+            ownStemOnly = ownStemOnly && stem.compare(spelling, Qt::CaseInsensitive) == 0;
+            result.push_back(toStd(lemmaOfReading(word, stem, fromStd(reading.prefix))));
+        }
+        for (const QString& extra : relatedLemmas(word, ownStemOnly, isLemma))
+            result.push_back(toStd(extra));
+        break;
+    }
+    return result;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class HunspellDictionary;
+
+// The lemmas of Czech word forms: from the system's Hunspell dictionary where it knows the word,
+// from the rule-based stemmer otherwise. Every answer is cached per form (a law's vocabulary is
+// small). Safe to use from several threads.
+class Lemmatizer {
+public:
+    // Without a dictionary only the stemmer answers.
+    explicit Lemmatizer(std::unique_ptr<HunspellDictionary> dictionary);
+    ~Lemmatizer();
+
+    // The program's lemmatizer: the cs_CZ dictionary of /usr/share/hunspell (or of the folder
+    // in TAVLIN_HUNSPELL_FOLDER), loaded on first use.
+    static Lemmatizer& shared();
+
+    // The lemmas of a lower-case word form: sorted, distinct, never empty (a number or a word
+    // no rule applies to is its own lemma).
+    std::vector<std::string> lemmas(const std::string& form);
+    // True when the dictionary knows `form` in lower case, capitalised or in capitals.
+    bool isWord(const std::string& form);
+    // Names the dictionary in use ("stemmer" without one); an index records it.
+    QString signature() const;
+
+private:
+    std::vector<std::string> lookUp(const std::string& form) const;
+    std::vector<std::string> dictionaryLemmas(const std::string& form) const;
+
+    std::unique_ptr<HunspellDictionary> m_pDictionary;
+    mutable std::mutex m_mutex;
+    std::unordered_map<std::string, std::vector<std::string>> m_cache;
+};
