@@ -71,7 +71,18 @@ QString lemmaOfReading(const QString& form, const QString& stem, const QString& 
 
 QStringList relatedLemmas(const QString& form, bool ownStemOnly,
                           const std::function<bool(const QString&)>& isLemma) {
+    // "být" changes its stem (je, jsou, byl, bude); the dictionary lists each form by itself.
+    static const QStringList formsOfBe{
+        QStringLiteral("je"),     QStringLiteral("jsou"),   QStringLiteral("jsem"),
+        QStringLiteral("jsi"),    QStringLiteral("jsme"),   QStringLiteral("jste"),
+        QStringLiteral("byl"),    QStringLiteral("byla"),   QStringLiteral("bylo"),
+        QStringLiteral("byli"),   QStringLiteral("byly"),   QStringLiteral("bude"),
+        QStringLiteral("budou"),  QStringLiteral("budu"),   QStringLiteral("budeš"),
+        QStringLiteral("budeme"), QStringLiteral("budete"),
+    };
     QStringList result;
+    if (formsOfBe.contains(form))
+        result << QStringLiteral("být");
     for (const QString& candidate : longAdjectives(form)) {
         if (candidate != form && isLemma(candidate))
             addDistinct(result, candidate);

@@ -16,6 +16,7 @@ QString lemmaOfReading(const QString& form, const QString& stem, const QString& 
 
 // Lemmas the dictionary's readings miss, each checked with `isLemma`: the long adjective of a
 // short form ("povinen", "povinna" → "povinný") and, for a word the dictionary lists as its own
-// stem, the noun of a genitive plural without ending ("smluv" → "smlouva", "mezd" → "mzda").
+// stem, the noun of a genitive plural without ending ("smluv" → "smlouva", "mezd" → "mzda");
+// "být" for its forms of another stem.
 QStringList relatedLemmas(const QString& form, bool ownStemOnly,
                           const std::function<bool(const QString&)>& isLemma);

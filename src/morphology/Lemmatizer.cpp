@@ -51,15 +51,16 @@ std::vector<std::string> Lemmatizer::lemmas(const std::string& form) {
     return result;
 }
 
+void Lemmatizer::remember(const std::string& form, std::vector<std::string> lemmas) {
+    const std::lock_guard lock(m_mutex);
+    if (m_cache.size() < kMaxCachedForms)
+        m_cache.emplace(form, std::move(lemmas));
+}
+
 bool Lemmatizer::isWord(const std::string& form) {
     const std::lock_guard lock(m_mutex);
-    if (!m_pDictionary)
-        return false;
-    for (const QString& spelling : spellings(fromStd(form))) {
-        if (m_pDictionary->knows(toStd(spelling)))
-            return true;
-    }
-    return false;
+    // Only the lower-case spelling: "dan" typed is not the name "Dan".
+    return m_pDictionary && m_pDictionary->knows(form);
 }
 
 std::vector<std::string> Lemmatizer::lookUp(const std::string& form) const {
@@ -86,19 +87,19 @@ std::vector<std::string> Lemmatizer::dictionaryLemmas(const std::string& form) c
         return result;
     const QString word = fromStd(form);
     for (const QString& spelling : spellings(word)) {
-        const std::string asked = toStd(spelling);
-        if (!m_pDictionary->knows(asked))
+        // A word the dictionary does not know has no readings.
+        const std::vector<HunspellDictionary::Reading> readings =
+            m_pDictionary->readings(toStd(spelling));
+        if (readings.empty())
             continue;
         const auto isLemma = [this](const QString& candidate) {
             const std::string text = toStd(candidate);
-            if (!m_pDictionary->knows(text))
-                return false;
             const auto readings = m_pDictionary->readings(text);
             return std::any_of(readings.begin(), readings.end(),
                                [&](const auto& reading) { return reading.stem == text; });
         };
         bool ownStemOnly = true;
-        for (const HunspellDictionary::Reading& reading : m_pDictionary->readings(asked)) {
+        for (const HunspellDictionary::Reading& reading : readings) {
             const QString stem = fromStd(reading.stem);
             ownStemOnly = ownStemOnly && stem.compare(spelling, Qt::CaseInsensitive) == 0;
             result.push_back(toStd(lemmaOfReading(word, stem, fromStd(reading.prefix))));

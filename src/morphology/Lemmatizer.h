@@ -25,7 +25,9 @@ public:
     // The lemmas of a lower-case word form: sorted, distinct, never empty (a number or a word
     // no rule applies to is its own lemma).
     std::vector<std::string> lemmas(const std::string& form);
-    // True when the dictionary knows `form` in lower case, capitalised or in capitals.
+    // Takes the lemmas of `form` found earlier with the same dictionary (a previous index).
+    void remember(const std::string& form, std::vector<std::string> lemmas);
+    // True when the dictionary knows `form` as it is written, in lower case (not a name).
     bool isWord(const std::string& form);
     // Names the dictionary in use ("stemmer" without one); an index records it.
     QString signature() const;

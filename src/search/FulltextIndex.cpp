@@ -24,8 +24,9 @@ const char* const kIndexSchema =
     "PRAGMA journal_mode = OFF;"
     "PRAGMA synchronous = OFF;"
     "PRAGMA user_version = 2;"
-    "CREATE VIRTUAL TABLE sekceText USING fts5(obsah, content='', tokenize='tavlin_cs');"
-    "CREATE VIRTUAL TABLE dokumentText USING fts5(jmeno, norma, content='', "
+    "CREATE VIRTUAL TABLE sekceText USING fts5(obsah, content='', columnsize=0, "
+    "tokenize='tavlin_cs');"
+    "CREATE VIRTUAL TABLE dokumentText USING fts5(jmeno, norma, content='', columnsize=0, "
     "tokenize='tavlin_cs');"
     "CREATE TABLE dokumentNewest (dokument INTEGER PRIMARY KEY, sekce INTEGER NOT NULL);"
     "CREATE TABLE tvar (tvar TEXT PRIMARY KEY, bezDiakritiky TEXT NOT NULL, "
@@ -34,6 +35,15 @@ const char* const kIndexSchema =
 
 QString searchableText(const QString& text) {
     return text.normalized(QString::NormalizationForm_C);
+}
+
+int indexFormat(sqlite3* index) {
+    try {
+        Statement version(index, "PRAGMA user_version");
+        return version.step() ? int(version.columnInt(0)) : 0;
+    } catch (const DaoException&) {
+        return 0; // not an SQLite file at all
+    }
 }
 
 // The words met with their lemmas, for the searches that need no dictionary.
@@ -49,6 +59,25 @@ void storeVocabulary(sqlite3* index, const FormLemmas& forms, const QString& sig
     Statement store(index, "INSERT INTO slovnik (podpis) VALUES (?)");
     store.bindText(1, signature);
     store.execute();
+}
+
+// A rebuild starts from the lemmas the old index stored, when the same dictionary made them:
+// looking words up is most of the work.
+void recallVocabulary(const QString& oldIndex, Lemmatizer& lemmatizer) {
+    Connection index;
+    if (!QFileInfo::exists(oldIndex) || !index.open(oldIndex, SQLITE_OPEN_READONLY) ||
+        indexFormat(index.m_db) != kIndexFormatVersion)
+        return;
+    try {
+        Statement signature(index.m_db, "SELECT podpis FROM slovnik");
+        if (!signature.step() || signature.columnText(0) != lemmatizer.signature())
+            return;
+        Statement forms(index.m_db, "SELECT tvar, lemmata FROM tvar");
+        while (forms.step())
+            lemmatizer.remember(forms.columnUtf8(0), splitLemmas(forms.columnUtf8(1)));
+    } catch (const DaoException&) {
+        // A damaged old index: every word is looked up again.
+    }
 }
 
 void indexSections(sqlite3* source, sqlite3* index, IndexBuildStats& stats) {
@@ -89,15 +118,6 @@ void indexDocuments(sqlite3* source, sqlite3* index, IndexBuildStats& stats) {
         store.bindInt(1, dokument);
         store.bindInt(2, newest.columnInt(1));
         store.execute();
-    }
-}
-
-int indexFormat(sqlite3* index) {
-    try {
-        Statement version(index, "PRAGMA user_version");
-        return version.step() ? int(version.columnInt(0)) : 0;
-    } catch (const DaoException&) {
-        return 0; // not an SQLite file at all
     }
 }
 
@@ -151,6 +171,7 @@ IndexBuildStats BuildFulltextIndex(Database& database, const QString& indexFolde
         if (!index.open(tempPath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE))
             throw DaoException(QStringLiteral("Cannot create the index %1.").arg(tempPath));
         Lemmatizer& lemmatizer = Lemmatizer::shared();
+        recallVocabulary(finalPath, lemmatizer);
         const auto forms = std::make_shared<FormLemmas>();
         try {
             if (!registerCzechTokenizer(index.m_db, lemmatizer, forms))

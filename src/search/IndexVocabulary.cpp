@@ -48,7 +48,7 @@ std::vector<std::string> splitLemmas(const std::string& text) {
 }
 
 IndexVocabulary::IndexVocabulary(sqlite3* index, Lemmatizer& lemmatizer)
-    : m_db(index), m_lemmatizer(lemmatizer),
+    : m_lemmatizer(lemmatizer),
       m_pByForm(prepare(index, "SELECT lemmata FROM tvar WHERE tvar = ?")),
       m_pByPlainForm(prepare(index, "SELECT lemmata FROM tvar WHERE bezDiakritiky = ?")) {}
 

@@ -27,7 +27,6 @@ private:
     // The stored lemmas of `form`; false when the collection has no such word.
     bool stored(const std::string& form, std::vector<std::string>& lemmas);
 
-    sqlite3* m_db;
     Lemmatizer& m_lemmatizer;
     std::unique_ptr<Statement> m_pByForm;
     std::unique_ptr<Statement> m_pByPlainForm;
