@@ -1,11 +1,16 @@
 #include "morphology/LemmaRules.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
-bool endsWithConsonant(const QString& word) {
+bool isConsonant(QChar c) {
     static const QString vowels = QStringLiteral("aáeéěiíoóuúůyý");
-    return !word.isEmpty() && word.back().isLetter() && !vowels.contains(word.back());
+    return c.isLetter() && !vowels.contains(c);
+}
+
+bool endsWithConsonant(const QString& word) {
+    return !word.isEmpty() && isConsonant(word.back());
 }
 
 void addDistinct(QStringList& list, const QString& word) {
@@ -39,8 +44,12 @@ QStringList pluralNominatives(const QString& form) {
     QStringList bases{form};
     if (const qsizetype u = form.lastIndexOf(QLatin1Char('u')); u > 0)
         bases << form.left(u) + QStringLiteral("ou") + form.mid(u + 1);
-    if (const qsizetype e = form.lastIndexOf(QLatin1Char('e')); e > 0 && e == form.size() - 2)
-        bases << form.left(e) + form.mid(e + 1);
+    // The inserted "e" stands before the final consonants ("mezd" from "mzda").
+    if (const qsizetype e = form.lastIndexOf(QLatin1Char('e')); e > 0 && e >= form.size() - 3) {
+        const QString rest = form.mid(e + 1);
+        if (std::all_of(rest.begin(), rest.end(), [](QChar c) { return isConsonant(c); }))
+            bases << form.left(e) + rest;
+    }
     for (const QString& base : bases) {
         addDistinct(candidates, base + QLatin1Char('a'));
         addDistinct(candidates, base + QLatin1Char('o'));
@@ -69,7 +78,7 @@ QString lemmaOfReading(const QString& form, const QString& stem, const QString& 
     return lemma;
 }
 
-QStringList relatedLemmas(const QString& form, bool ownStemOnly,
+QStringList relatedLemmas(const QString& form, bool ownStem,
                           const std::function<bool(const QString&)>& isLemma) {
     // "být" changes its stem (je, jsou, byl, bude); the dictionary lists each form by itself.
     static const QStringList formsOfBe{
@@ -87,7 +96,7 @@ QStringList relatedLemmas(const QString& form, bool ownStemOnly,
         if (candidate != form && isLemma(candidate))
             addDistinct(result, candidate);
     }
-    if (ownStemOnly) {
+    if (ownStem) {
         for (const QString& candidate : pluralNominatives(form)) {
             if (isLemma(candidate))
                 addDistinct(result, candidate);

@@ -15,8 +15,8 @@ QStringList spellings(const QString& form);
 QString lemmaOfReading(const QString& form, const QString& stem, const QString& prefix);
 
 // Lemmas the dictionary's readings miss, each checked with `isLemma`: the long adjective of a
-// short form ("povinen", "povinna" → "povinný") and, for a word the dictionary lists as its own
-// stem, the noun of a genitive plural without ending ("smluv" → "smlouva", "mezd" → "mzda");
+// short form ("povinen", "povinna" → "povinný") and, for a word the dictionary also lists as its
+// own stem, the noun of a genitive plural without ending ("smluv" → "smlouva", "mezd" → "mzda");
 // "být" for its forms of another stem.
-QStringList relatedLemmas(const QString& form, bool ownStemOnly,
+QStringList relatedLemmas(const QString& form, bool ownStem,
                           const std::function<bool(const QString&)>& isLemma);

@@ -98,13 +98,13 @@ std::vector<std::string> Lemmatizer::dictionaryLemmas(const std::string& form) c
             return std::any_of(readings.begin(), readings.end(),
                                [&](const auto& reading) { return reading.stem == text; });
         };
-        bool ownStemOnly = true;
+        bool ownStem = false;
         for (const HunspellDictionary::Reading& reading : readings) {
             const QString stem = fromStd(reading.stem);
-            ownStemOnly = ownStemOnly && stem.compare(spelling, Qt::CaseInsensitive) == 0;
+            ownStem = ownStem || stem.compare(spelling, Qt::CaseInsensitive) == 0;
             result.push_back(toStd(lemmaOfReading(word, stem, fromStd(reading.prefix))));
         }
-        for (const QString& extra : relatedLemmas(word, ownStemOnly, isLemma))
+        for (const QString& extra : relatedLemmas(word, ownStem, isLemma))
             result.push_back(toStd(extra));
         break;
     }

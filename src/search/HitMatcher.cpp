@@ -105,12 +105,17 @@ QString HitMatcher::snippet(const QString& text) {
     const std::string utf8 = text.toStdString();
     std::vector<Span> spans;
     std::size_t first = std::string::npos;
+    bool cut = false;
     forEachWord(utf8, [&](const std::string& word, std::size_t begin, std::size_t end) {
+        if (first != std::string::npos && spans.size() > first + kWordsAfter) {
+            cut = true;
+            return false;
+        }
         const bool matched = matches(word);
         if (matched && first == std::string::npos)
             first = spans.size();
         spans.push_back({begin, end, matched});
-        return first == std::string::npos || spans.size() < first + kWordsAfter;
+        return true;
     });
     if (first == std::string::npos)
         return QString();
@@ -124,8 +129,9 @@ QString HitMatcher::snippet(const QString& text) {
                 escaped(utf8, spans[i].begin, spans[i].end) + QStringLiteral("</b>");
         at = spans[i].end;
     }
-    html += escaped(utf8, at, spans.back().end);
-    if (spans.back().end < utf8.size())
-        html += QStringLiteral(" …");
+    if (cut)
+        html += escaped(utf8, at, spans.back().end) + QStringLiteral(" …");
+    else
+        html += escaped(utf8, at, utf8.size());
     return html.simplified();
 }
