@@ -27,7 +27,7 @@ inline const std::vector<CzechQuery>& czechQueries() {
          "lemma"},
         {"povinný",
          "povinný povinná povinné povinného povinnému povinném povinným povinných "
-         "povinnými povinnou povinen povinna povinno povinni povinny",
+         "povinnými povinnou povinní povinen povinna povinno povinni povinny",
          "lemma"},
         {"poplatník",
          "poplatník poplatníka poplatníku poplatníkovi poplatníkem poplatníci "
@@ -53,11 +53,11 @@ inline const std::vector<CzechQuery>& czechQueries() {
         {"mzda", "mzda mzdy mzdě mzdu mzdou mezd mzdám mzdách mzdami", "lemma"},
         {"pojistné",
          "pojistný pojistná pojistné pojistného pojistnému pojistném pojistným "
-         "pojistných pojistnými pojistnou",
+         "pojistných pojistnými pojistnou pojistní",
          "lemma"},
         {"odpis", "odpis odpisu odpisem odpisy odpisů odpisům odpisech", "lemma"},
         {"sazba", "sazba sazby sazbě sazbu sazbou sazeb sazbám sazbách sazbami", "lemma"},
-        {"základ", "základ základu základem základy základů základům základech", "lemma"},
+        {"základ", "základ základu základě základem základy základů základům základech", "lemma"},
         {"plátce", "plátce plátci plátcem plátců plátcům plátcích", "lemma"},
         {"zdaňovací", "zdaňovací zdaňovacího zdaňovacímu zdaňovacím zdaňovacích zdaňovacími",
          "lemma"},
@@ -74,7 +74,7 @@ inline const std::vector<CzechQuery>& czechQueries() {
         {"lhůta", "lhůta lhůty lhůtě lhůtu lhůtou lhůt lhůtám lhůtách lhůtami", "lemma"},
         {"osvobozený",
          "osvobozený osvobozená osvobozené osvobozeného osvobozenému osvobozeném "
-         "osvobozeným osvobozených osvobozenými osvobozenou osvobozen osvobozena "
+         "osvobozeným osvobozených osvobozenými osvobozenou osvobození osvobozen osvobozena "
          "osvobozeno osvobozeni osvobozeny",
          "lemma"},
         {"rezident",
@@ -84,7 +84,7 @@ inline const std::vector<CzechQuery>& czechQueries() {
         {"pracovní", "pracovní pracovního pracovnímu pracovním pracovních pracovními", "lemma"},
         {"závislý",
          "závislý závislá závislé závislého závislému závislém závislým závislých "
-         "závislými závislou",
+         "závislými závislou závislí",
          "lemma"},
         {"pozemek", "pozemek pozemku pozemkem pozemky pozemků pozemkům pozemcích", "lemma"},
         {"stavba", "stavba stavby stavbě stavbu stavbou staveb stavbám stavbách stavbami", "lemma"},

@@ -8,7 +8,7 @@ namespace {
 // Hunspell answers a word longer than this with nothing anyway; longer input is not passed on.
 constexpr std::size_t kMaxWordBytes = 200;
 
-// The value of the morphological field `field` ("st:") in an analysis, up to the next space.
+// The value of a morphological field of an analysis that starts at `at`, up to the next space.
 std::string fieldValue(const std::string& analysis, std::size_t at) {
     const std::size_t end = analysis.find(' ', at);
     return analysis.substr(at, end == std::string::npos ? std::string::npos : end - at);
@@ -53,11 +53,7 @@ HunspellDictionary::readings(const std::string& word) const {
         const std::size_t stem = analysis.find("st:");
         if (stem == std::string::npos)
             continue;
-        Reading reading{fieldValue(analysis, stem + 3), analysis.substr(0, stem)};
-        while (!reading.prefix.empty() && reading.prefix.back() == ' ')
-            reading.prefix.pop_back();
-        while (!reading.prefix.empty() && reading.prefix.front() == ' ')
-            reading.prefix.erase(0, 1);
+        Reading reading{fieldValue(analysis, stem + 3)};
         if (!reading.stem.empty())
             result.push_back(std::move(reading));
     }

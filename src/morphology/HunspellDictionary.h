@@ -11,11 +11,9 @@ struct Hunhandle;
 // thread-safe: the lemmatizer serialises the calls.
 class HunspellDictionary {
 public:
-    // One morphological reading of a word: the stem and the prefix Hunspell removed ("ne",
-    // "nej"), empty when none.
+    // One morphological reading of a word: its stem.
     struct Reading {
         std::string stem;
-        std::string prefix;
     };
 
     // The dictionary `name` (e.g. "cs_CZ") from `folder`; null when its files are missing.

@@ -67,13 +67,26 @@ QStringList spellings(const QString& form) {
     return result;
 }
 
-QString lemmaOfReading(const QString& form, const QString& stem, const QString& prefix) {
-    static const QRegularExpression ostNoun(QStringLiteral("^(.*ost)(i|í|em|ech|em|mi)?$"));
-    if (const QRegularExpressionMatch noun = ostNoun.match(form);
-        noun.hasMatch() && !stem.toLower().endsWith(QLatin1String("ost")))
-        return noun.captured(1);
+QString lemmaOfReading(const QString& form, const QString& stem) {
+    static const QRegularExpression ostNoun(QStringLiteral("^(.*ost)(i|í|em|ech|mi)?$"));
     QString lemma = stem.toLower();
-    if (prefix.startsWith(QLatin1String("ne")) && !lemma.startsWith(QLatin1String("ne")))
+    if (const QRegularExpressionMatch noun = ostNoun.match(form);
+        noun.hasMatch() && !lemma.endsWith(QLatin1String("ost")))
+        return noun.captured(1);
+    if (form.isEmpty())
+        return lemma;
+    // An adverb ("povinně", "fyzicky") is a word of its own, not a form of its adjective.
+    const QChar last = form.back();
+    if ((lemma.endsWith(QStringLiteral("ý")) || lemma.endsWith(QStringLiteral("í"))) &&
+        (last == QLatin1Char('e') || last == QStringLiteral("ě").front() ||
+         last == QLatin1Char('y')))
+        return form;
+    // "nej" makes a superlative of the same word, "ne" a negated word of its own.
+    const bool superlative = form.startsWith(QLatin1String("nej")) &&
+                             !form.startsWith(QLatin1String("nejne")) &&
+                             !lemma.startsWith(QLatin1String("nej"));
+    if (!superlative && form.startsWith(QLatin1String("ne")) &&
+        !lemma.startsWith(QLatin1String("ne")))
         lemma.prepend(QStringLiteral("ne"));
     return lemma;
 }

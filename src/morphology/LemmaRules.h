@@ -10,9 +10,10 @@
 // (names) and in capitals (abbreviations).
 QStringList spellings(const QString& form);
 
-// The lemma of `form` from a dictionary reading: in lower case; a negated word ("ne" prefix)
-// keeps its negation, and a noun in -ost stays a noun instead of its adjective.
-QString lemmaOfReading(const QString& form, const QString& stem, const QString& prefix);
+// The lemma of a lower-case `form` from a dictionary reading's stem: in lower case; a negated
+// word ("ne…") keeps its negation, a noun in -ost stays a noun and an adverb an adverb instead of
+// their adjective.
+QString lemmaOfReading(const QString& form, const QString& stem);
 
 // Lemmas the dictionary's readings miss, each checked with `isLemma`: the long adjective of a
 // short form ("povinen", "povinna" → "povinný") and, for a word the dictionary also lists as its

@@ -102,7 +102,7 @@ std::vector<std::string> Lemmatizer::dictionaryLemmas(const std::string& form) c
         for (const HunspellDictionary::Reading& reading : readings) {
             const QString stem = fromStd(reading.stem);
             ownStem = ownStem || stem.compare(spelling, Qt::CaseInsensitive) == 0;
-            result.push_back(toStd(lemmaOfReading(word, stem, fromStd(reading.prefix))));
+            result.push_back(toStd(lemmaOfReading(word, stem)));
         }
         for (const QString& extra : relatedLemmas(word, ownStem, isLemma))
             result.push_back(toStd(extra));

@@ -2,7 +2,6 @@
 
 #include "db/DaoException.h"
 #include "db/Database.h"
-#include "morphology/Diacritics.h"
 #include "morphology/Lemmatizer.h"
 #include "search/CzechTokenizer.h"
 #include "search/FulltextQuery.h"
@@ -14,6 +13,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <mutex>
+#include <optional>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -29,9 +31,7 @@ const char* const kIndexSchema =
     "CREATE VIRTUAL TABLE dokumentText USING fts5(jmeno, norma, content='', columnsize=0, "
     "tokenize='tavlin_cs');"
     "CREATE TABLE dokumentNewest (dokument INTEGER PRIMARY KEY, sekce INTEGER NOT NULL);"
-    "CREATE TABLE tvar (tvar TEXT PRIMARY KEY, bezDiakritiky TEXT NOT NULL, "
-    "lemmata TEXT NOT NULL) WITHOUT ROWID;"
-    "CREATE TABLE slovnik (podpis TEXT NOT NULL);";
+    "CREATE TABLE slovnik (podpis TEXT NOT NULL, tvary TEXT NOT NULL);";
 
 QString searchableText(const QString& text) {
     return text.normalized(QString::NormalizationForm_C);
@@ -46,19 +46,27 @@ int indexFormat(sqlite3* index) {
     }
 }
 
-// The words met with their lemmas, for the searches that need no dictionary.
+// The words met with their lemmas, for the searches that need no dictionary, and the dictionary
+// that gave them.
 void storeVocabulary(sqlite3* index, const FormLemmas& forms, const QString& signature) {
-    Statement write(index, "INSERT INTO tvar (tvar, bezDiakritiky, lemmata) VALUES (?, ?, ?)");
-    for (const auto& [form, lemmas] : forms) {
-        write.bindUtf8(1, form);
-        write.bindText(2, withoutDiacritics(QString::fromStdString(form)));
-        write.bindUtf8(3, joinLemmas(lemmas));
-        write.execute();
-    }
-    exec(index, "CREATE INDEX tvarBezDiakritiky ON tvar (bezDiakritiky)");
-    Statement store(index, "INSERT INTO slovnik (podpis) VALUES (?)");
+    Statement store(index, "INSERT INTO slovnik (podpis, tvary) VALUES (?, ?)");
     store.bindText(1, signature);
+    store.bindUtf8(2, IndexVocabulary::store(forms));
     store.execute();
+}
+
+// The stored vocabulary of an open index; empty when it holds none.
+std::string storedVocabulary(sqlite3* index, QString* signature = nullptr) {
+    try {
+        Statement read(index, "SELECT podpis, tvary FROM slovnik");
+        if (!read.step())
+            return {};
+        if (signature)
+            *signature = read.columnText(0);
+        return read.columnUtf8(1);
+    } catch (const DaoException&) {
+        return {};
+    }
 }
 
 // A rebuild starts from the lemmas the old index stored, when the same dictionary made them:
@@ -68,16 +76,12 @@ void recallVocabulary(const QString& oldIndex, Lemmatizer& lemmatizer) {
     if (!QFileInfo::exists(oldIndex) || !index.open(oldIndex, SQLITE_OPEN_READONLY) ||
         indexFormat(index.m_db) != kIndexFormatVersion)
         return;
-    try {
-        Statement signature(index.m_db, "SELECT podpis FROM slovnik");
-        if (!signature.step() || signature.columnText(0) != lemmatizer.signature())
-            return;
-        Statement forms(index.m_db, "SELECT tvar, lemmata FROM tvar");
-        while (forms.step())
-            lemmatizer.remember(forms.columnUtf8(0), splitLemmas(forms.columnUtf8(1)));
-    } catch (const DaoException&) {
-        // A damaged old index: every word is looked up again.
-    }
+    QString signature;
+    const std::string stored = storedVocabulary(index.m_db, &signature);
+    if (signature != lemmatizer.signature())
+        return;
+    for (auto& [form, lemmas] : IndexVocabulary::parse(stored))
+        lemmatizer.remember(form, std::move(lemmas));
 }
 
 void indexSections(sqlite3* source, sqlite3* index, IndexBuildStats& stats) {
@@ -145,6 +149,70 @@ bool collectIds(sqlite3* db, const char* sql, const QString& expression,
     return rc == SQLITE_DONE;
 }
 } // namespace
+
+namespace {
+// Which file an open index was read from: a rebuilt index is a new file.
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+
+    static std::optional<FileStamp> of(const QString& path) {
+        struct stat info {};
+        if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+            return std::nullopt;
+        return FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+    }
+    bool operator==(const FileStamp& other) const {
+        return device == other.device && inode == other.inode && size == other.size &&
+               modified.tv_sec == other.modified.tv_sec &&
+               modified.tv_nsec == other.modified.tv_nsec;
+    }
+};
+
+// The reader searches one index many times: its connection and vocabulary stay open while the
+// file is the same.
+struct OpenIndex {
+    QString path;
+    FileStamp stamp;
+    Connection connection;
+    std::shared_ptr<IndexVocabulary> vocabulary;
+};
+
+std::mutex& openIndexMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+OpenIndex* openIndex(const QString& indexFolder) {
+    static std::unique_ptr<OpenIndex> cached;
+    const QString path = fulltextIndexPath(indexFolder);
+    const std::optional<FileStamp> stamp = FileStamp::of(path);
+    if (!stamp) {
+        cached.reset();
+        return nullptr;
+    }
+    if (cached && cached->path == path && cached->stamp == *stamp)
+        return cached.get();
+    cached = std::make_unique<OpenIndex>();
+    cached->path = path;
+    cached->stamp = *stamp;
+    if (!openFulltextIndex(cached->connection, indexFolder)) {
+        cached.reset();
+        return nullptr;
+    }
+    cached->vocabulary = std::make_shared<IndexVocabulary>(
+        storedVocabulary(cached->connection.m_db), Lemmatizer::shared());
+    return cached.get();
+}
+} // namespace
+
+std::shared_ptr<IndexVocabulary> fulltextVocabulary(const QString& indexFolder) {
+    const std::lock_guard lock(openIndexMutex());
+    OpenIndex* open = openIndex(indexFolder);
+    return open ? open->vocabulary : nullptr;
+}
 
 LemmaResolver vocabularyResolver(IndexVocabulary& vocabulary) {
     return [&vocabulary](const QString& token) {
@@ -218,16 +286,14 @@ bool openFulltextIndex(Connection& index, const QString& indexFolder) {
 QString Search(const QString& indexFolder, const QString& query, int scope) {
     if ((scope & (ScopeText | ScopeName | ScopeNumber)) == 0)
         return QString();
-    Connection index;
-    if (!openFulltextIndex(index, indexFolder))
+    const std::lock_guard lock(openIndexMutex());
+    OpenIndex* open = openIndex(indexFolder);
+    if (!open)
         return QString();
-    QString expression;
-    if (scope & SearchAllForms) {
-        IndexVocabulary vocabulary(index.m_db, Lemmatizer::shared());
-        expression = toFts5Expression(query, vocabularyResolver(vocabulary));
-    } else {
-        expression = toFts5Expression(query);
-    }
+    Connection& index = open->connection;
+    const QString expression = (scope & SearchAllForms)
+                                   ? toFts5Expression(query, vocabularyResolver(*open->vocabulary))
+                                   : toFts5Expression(query);
     if (expression.isEmpty())
         return QString();
     std::vector<sqlite3_int64> ids;

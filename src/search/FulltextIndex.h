@@ -3,6 +3,7 @@
 #include "search/FulltextQuery.h"
 
 #include <QString>
+#include <memory>
 
 class Connection;
 class Database;
@@ -38,6 +39,10 @@ FulltextIndexState fulltextIndexState(const QString& indexFolder);
 // Opens the index of the folder for searching, its tokenizer registered; false when it is
 // missing or of another format.
 bool openFulltextIndex(Connection& index, const QString& indexFolder);
+
+// The vocabulary of the folder's index, null when there is no readable index. Kept with the open
+// index while its file stays the same.
+std::shared_ptr<IndexVocabulary> fulltextVocabulary(const QString& indexFolder);
 
 // Resolves query words through the index's vocabulary (alive as long as the resolver is used).
 LemmaResolver vocabularyResolver(IndexVocabulary& vocabulary);

@@ -5,7 +5,6 @@
 #include "search/FulltextIndex.h"
 #include "search/IndexVocabulary.h"
 #include "search/SearchExpression.h"
-#include "search/SqliteHandle.h"
 
 #include <algorithm>
 
@@ -39,14 +38,11 @@ HitMatcher::HitMatcher(const QString& searchText, bool allForms, const QString& 
     SplitHighlightWords(terms, searchText);
     const QString lower = searchText.toLower();
     if (allForms) {
-        auto index = std::make_unique<Connection>();
-        if (openFulltextIndex(*index, indexFolder)) {
-            m_pIndex = std::move(index);
-            m_pVocabulary = std::make_unique<IndexVocabulary>(m_pIndex->m_db, Lemmatizer::shared());
+        m_pVocabulary = fulltextVocabulary(indexFolder);
+        if (m_pVocabulary)
             m_lemmasOf = [this](const std::string& form) { return m_pVocabulary->lemmasOf(form); };
-        } else {
+        else
             m_lemmasOf = [](const std::string& form) { return Lemmatizer::shared().lemmas(form); };
-        }
     }
     for (const QString& term : terms) {
         const bool phrase = term.contains(QLatin1Char(' '));

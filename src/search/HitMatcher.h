@@ -8,7 +8,6 @@
 #include <unordered_map>
 #include <vector>
 
-class Connection;
 class IndexVocabulary;
 
 // Which words of a found document the search text matched: for marking them in the opened
@@ -36,8 +35,7 @@ private:
     std::vector<std::string> m_prefixes;
     std::vector<std::string> m_exact; // forms matched exactly
     std::vector<Lemmas> m_lemmaTerms; // the lemmas each word stands for
-    std::unique_ptr<Connection> m_pIndex;
-    std::unique_ptr<IndexVocabulary> m_pVocabulary;
+    std::shared_ptr<IndexVocabulary> m_pVocabulary;
     std::function<Lemmas(const std::string&)> m_lemmasOf;
     std::unordered_map<std::string, bool> m_cache;
 };

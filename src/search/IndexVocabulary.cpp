@@ -2,89 +2,101 @@
 
 #include "morphology/Diacritics.h"
 #include "morphology/Lemmatizer.h"
-#include "search/SqliteHandle.h"
 
+#include <QString>
 #include <algorithm>
 
 namespace {
-std::unique_ptr<Statement> prepare(sqlite3* db, const char* sql) {
-    try {
-        return std::make_unique<Statement>(db, sql);
-    } catch (const DaoException&) {
-        return nullptr; // an index without the table: every word goes to the lemmatizer
-    }
-}
-
-void addLemmas(std::vector<std::string>& to, const std::vector<std::string>& lemmas) {
+void addLemmas(IndexVocabulary::Lemmas& to, const IndexVocabulary::Lemmas& lemmas) {
     for (const std::string& lemma : lemmas) {
         if (std::find(to.begin(), to.end(), lemma) == to.end())
             to.push_back(lemma);
     }
 }
+
+IndexVocabulary::Lemmas splitLemmas(const std::string& text, std::size_t begin, std::size_t end) {
+    IndexVocabulary::Lemmas lemmas;
+    while (begin < end) {
+        std::size_t space = text.find(' ', begin);
+        if (space == std::string::npos || space > end)
+            space = end;
+        if (space > begin)
+            lemmas.push_back(text.substr(begin, space - begin));
+        begin = space + 1;
+    }
+    return lemmas;
+}
 } // namespace
 
-std::string joinLemmas(const std::vector<std::string>& lemmas) {
+std::string IndexVocabulary::store(const Forms& forms) {
+    std::vector<const Forms::value_type*> sorted;
+    sorted.reserve(forms.size());
+    for (const auto& entry : forms)
+        sorted.push_back(&entry);
+    std::sort(sorted.begin(), sorted.end(),
+              [](const auto* a, const auto* b) { return a->first < b->first; });
     std::string text;
-    for (const std::string& lemma : lemmas) {
-        if (!text.empty())
-            text += ' ';
-        text += lemma;
+    for (const auto* entry : sorted) {
+        text += entry->first;
+        char separator = '\t';
+        for (const std::string& lemma : entry->second) {
+            text += separator;
+            text += lemma;
+            separator = ' ';
+        }
+        text += '\n';
     }
     return text;
 }
 
-std::vector<std::string> splitLemmas(const std::string& text) {
-    std::vector<std::string> lemmas;
+IndexVocabulary::Forms IndexVocabulary::parse(const std::string& stored) {
+    Forms forms;
     std::size_t begin = 0;
-    while (begin < text.size()) {
-        std::size_t end = text.find(' ', begin);
+    while (begin < stored.size()) {
+        std::size_t end = stored.find('\n', begin);
         if (end == std::string::npos)
-            end = text.size();
-        if (end > begin)
-            lemmas.push_back(text.substr(begin, end - begin));
+            end = stored.size();
+        const std::size_t tab = stored.find('\t', begin);
+        if (tab != std::string::npos && tab > begin && tab < end) {
+            Lemmas lemmas = splitLemmas(stored, tab + 1, end);
+            if (!lemmas.empty())
+                forms.emplace(stored.substr(begin, tab - begin), std::move(lemmas));
+        }
         begin = end + 1;
     }
-    return lemmas;
+    return forms;
 }
 
-IndexVocabulary::IndexVocabulary(sqlite3* index, Lemmatizer& lemmatizer)
-    : m_lemmatizer(lemmatizer),
-      m_pByForm(prepare(index, "SELECT lemmata FROM tvar WHERE tvar = ?")),
-      m_pByPlainForm(prepare(index, "SELECT lemmata FROM tvar WHERE bezDiakritiky = ?")) {}
-
-IndexVocabulary::~IndexVocabulary() = default;
-
-bool IndexVocabulary::stored(const std::string& form, std::vector<std::string>& lemmas) {
-    if (!m_pByForm)
-        return false;
-    m_pByForm->reset();
-    m_pByForm->bindUtf8(1, form);
-    const bool found = m_pByForm->step();
-    if (found)
-        lemmas = splitLemmas(m_pByForm->columnUtf8(0));
-    m_pByForm->reset();
-    return found && !lemmas.empty();
+IndexVocabulary::IndexVocabulary(const std::string& stored, Lemmatizer& lemmatizer)
+    : m_lemmatizer(lemmatizer), m_forms(parse(stored)) {
+    for (const auto& [form, lemmas] : m_forms) {
+        const QString text = QString::fromStdString(form);
+        if (const QString plain = withoutDiacritics(text); plain != text)
+            m_plainForms[plain.toStdString()].push_back(&form);
+    }
 }
 
-std::vector<std::string> IndexVocabulary::lemmasOf(const std::string& form) {
-    if (const auto found = m_cache.find(form); found != m_cache.end())
+IndexVocabulary::Lemmas IndexVocabulary::lemmasOf(const std::string& form) {
+    const std::lock_guard lock(m_mutex);
+    if (const auto found = m_forms.find(form); found != m_forms.end())
         return found->second;
-    std::vector<std::string> lemmas;
-    if (!stored(form, lemmas))
-        lemmas = m_lemmatizer.lemmas(form);
-    m_cache.emplace(form, lemmas);
-    return lemmas;
+    auto found = m_looked.find(form);
+    if (found == m_looked.end())
+        found = m_looked.emplace(form, m_lemmatizer.lemmas(form)).first;
+    return found->second;
 }
 
-std::vector<std::string> IndexVocabulary::alternatives(const std::string& word) {
-    const QString text = QString::fromStdString(word);
-    std::vector<std::string> lemmas;
-    if (!m_pByPlainForm || hasDiacritics(text) || stored(word, lemmas) || m_lemmatizer.isWord(word))
-        return lemmasOf(word);
-    m_pByPlainForm->reset();
-    m_pByPlainForm->bindUtf8(1, word);
-    while (m_pByPlainForm->step())
-        addLemmas(lemmas, splitLemmas(m_pByPlainForm->columnUtf8(0)));
-    m_pByPlainForm->reset();
-    return lemmas.empty() ? lemmasOf(word) : lemmas;
+IndexVocabulary::Lemmas IndexVocabulary::alternatives(const std::string& word) {
+    {
+        const std::lock_guard lock(m_mutex);
+        const auto plain = m_plainForms.find(word);
+        // A form of the collection or a Czech word is meant as typed.
+        if (plain != m_plainForms.end() && m_forms.count(word) == 0 && !m_lemmatizer.isWord(word)) {
+            Lemmas lemmas;
+            for (const std::string* form : plain->second)
+                addLemmas(lemmas, m_forms.at(*form));
+            return lemmas;
+        }
+    }
+    return lemmasOf(word);
 }
