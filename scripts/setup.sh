@@ -14,6 +14,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
   dpkg-dev desktop-file-utils appstream
+  hunspell-cs libhunspell-dev
 )
 missing=()
 for package in "${packages[@]}"; do

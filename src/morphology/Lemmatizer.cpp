@@ -17,6 +17,17 @@ QString dictionaryFolder() {
     return folder.isEmpty() ? QStringLiteral("/usr/share/hunspell") : folder;
 }
 
+// Only a word of Czech letters can be in the Czech dictionary; asking it about any other word
+// (numbers, foreign scripts) costs time and gives nothing.
+bool czechLetters(const QString& word) {
+    static const QString marked = QStringLiteral("áčďéěíňóřšťúůýž");
+    for (const QChar c : word) {
+        if ((c < QLatin1Char('a') || c > QLatin1Char('z')) && !marked.contains(c))
+            return false;
+    }
+    return !word.isEmpty();
+}
+
 std::string toStd(const QString& text) {
     return text.toStdString();
 }
@@ -83,9 +94,11 @@ std::vector<std::string> Lemmatizer::lookUp(const std::string& form) const {
 
 std::vector<std::string> Lemmatizer::dictionaryLemmas(const std::string& form) const {
     std::vector<std::string> result;
-    if (!m_pDictionary || form.empty() || std::isdigit(static_cast<unsigned char>(form[0])))
+    if (!m_pDictionary)
         return result;
     const QString word = fromStd(form);
+    if (!czechLetters(word))
+        return result;
     for (const QString& spelling : spellings(word)) {
         // A word the dictionary does not know has no readings.
         const std::vector<HunspellDictionary::Reading> readings =
