@@ -40,16 +40,28 @@ QString fromStd(const std::string& text) {
 Lemmatizer::Lemmatizer(std::unique_ptr<HunspellDictionary> dictionary)
     : m_pDictionary(std::move(dictionary)) {}
 
+Lemmatizer::Lemmatizer(std::function<std::unique_ptr<HunspellDictionary>()> load)
+    : m_load(std::move(load)) {}
+
+HunspellDictionary* Lemmatizer::dictionary() const {
+    if (m_load) {
+        m_pDictionary = m_load();
+        m_load = nullptr;
+    }
+    return m_pDictionary.get();
+}
+
 Lemmatizer::~Lemmatizer() = default;
 
 Lemmatizer& Lemmatizer::shared() {
-    static Lemmatizer lemmatizer(
-        HunspellDictionary::load(dictionaryFolder(), QStringLiteral("cs_CZ")));
+    static Lemmatizer lemmatizer(std::function<std::unique_ptr<HunspellDictionary>()>(
+        [] { return HunspellDictionary::load(dictionaryFolder(), QStringLiteral("cs_CZ")); }));
     return lemmatizer;
 }
 
 QString Lemmatizer::signature() const {
-    return m_pDictionary ? m_pDictionary->signature() : QStringLiteral("stemmer");
+    const std::lock_guard lock(m_mutex);
+    return dictionary() ? dictionary()->signature() : QStringLiteral("stemmer");
 }
 
 std::vector<std::string> Lemmatizer::lemmas(const std::string& form) {
@@ -71,7 +83,7 @@ void Lemmatizer::remember(const std::string& form, std::vector<std::string> lemm
 bool Lemmatizer::isWord(const std::string& form) {
     const std::lock_guard lock(m_mutex);
     // Only the lower-case spelling: "dan" typed is not the name "Dan".
-    return m_pDictionary && m_pDictionary->knows(form);
+    return dictionary() && dictionary()->knows(form);
 }
 
 std::vector<std::string> Lemmatizer::lookUp(const std::string& form) const {
@@ -94,7 +106,8 @@ std::vector<std::string> Lemmatizer::lookUp(const std::string& form) const {
 
 std::vector<std::string> Lemmatizer::dictionaryLemmas(const std::string& form) const {
     std::vector<std::string> result;
-    if (!m_pDictionary)
+    HunspellDictionary* hunspell = dictionary();
+    if (!hunspell)
         return result;
     const QString word = fromStd(form);
     if (!czechLetters(word))
@@ -102,12 +115,12 @@ std::vector<std::string> Lemmatizer::dictionaryLemmas(const std::string& form) c
     for (const QString& spelling : spellings(word)) {
         // A word the dictionary does not know has no readings.
         const std::vector<HunspellDictionary::Reading> readings =
-            m_pDictionary->readings(toStd(spelling));
+            hunspell->readings(toStd(spelling));
         if (readings.empty())
             continue;
-        const auto isLemma = [this](const QString& candidate) {
+        const auto isLemma = [hunspell](const QString& candidate) {
             const std::string text = toStd(candidate);
-            const auto readings = m_pDictionary->readings(text);
+            const auto readings = hunspell->readings(text);
             return std::any_of(readings.begin(), readings.end(),
                                [&](const auto& reading) { return reading.stem == text; });
         };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -16,6 +17,9 @@ class Lemmatizer {
 public:
     // Without a dictionary only the stemmer answers.
     explicit Lemmatizer(std::unique_ptr<HunspellDictionary> dictionary);
+    // The dictionary is loaded by `load` when it is first needed: a search of words the index
+    // knows never loads it.
+    explicit Lemmatizer(std::function<std::unique_ptr<HunspellDictionary>()> load);
     ~Lemmatizer();
 
     // The program's lemmatizer: the cs_CZ dictionary of /usr/share/hunspell (or of the folder
@@ -36,7 +40,11 @@ private:
     std::vector<std::string> lookUp(const std::string& form) const;
     std::vector<std::string> dictionaryLemmas(const std::string& form) const;
 
-    std::unique_ptr<HunspellDictionary> m_pDictionary;
+    // The dictionary, loaded on first use; callers hold m_mutex.
+    HunspellDictionary* dictionary() const;
+
+    mutable std::function<std::unique_ptr<HunspellDictionary>()> m_load;
+    mutable std::unique_ptr<HunspellDictionary> m_pDictionary;
     mutable std::mutex m_mutex;
     std::unordered_map<std::string, std::vector<std::string>> m_cache;
 };

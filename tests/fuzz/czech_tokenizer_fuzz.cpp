@@ -19,7 +19,7 @@ struct Tokenizer {
 };
 
 Tokenizer& tokenizer() {
-    static Lemmatizer stemmer(nullptr);
+    static Lemmatizer stemmer(std::unique_ptr<HunspellDictionary>{});
     static Tokenizer t = [] {
         Tokenizer made;
         sqlite3_open(":memory:", &made.db);

@@ -66,7 +66,7 @@ TEST(CzechStemmer, FormsOfOneWordShareAStem) {
 }
 
 TEST(CzechStemmer, LemmatizerWithoutDictionaryStems) {
-    Lemmatizer lemmatizer(nullptr);
+    Lemmatizer lemmatizer(std::unique_ptr<HunspellDictionary>{});
     EXPECT_EQ(lemmatizer.lemmas("účtárnách"), Lemmas{"účtárn"});
     EXPECT_EQ(lemmatizer.lemmas("123"), Lemmas{"123"});
     EXPECT_FALSE(lemmatizer.isWord("daň"));
