@@ -51,27 +51,32 @@ int queryWords(const CliArgs& args) {
     return 0;
 }
 
+// Stateless unless --remember 1: an option not given means its default, and nothing is stored.
 int search(const CliArgs& args) {
     args.rejectUnknownOptions({QStringLiteral("--scope"), QStringLiteral("--area"),
                                QStringLiteral("--type"), QStringLiteral("--show"),
-                               QStringLiteral("--sort")});
+                               QStringLiteral("--sort"), QStringLiteral("--forms"),
+                               QStringLiteral("--remember")});
     const QString text = textArgument(args);
     const ProgramFolders folders = args.folders();
     std::unique_ptr<Database> database = openCollection(folders);
     SearchSession session(database.get(), folders.GetIndexFolder());
-    session.LoadSettings();
-    session.LoadHistory();
-    const int scope = args.intValue(QStringLiteral("--scope"), session.m_nSettings);
+    session.m_bRemember = args.intValue(QStringLiteral("--remember"), 0) == 1;
+    if (session.m_bRemember)
+        session.LoadHistory();
+    const int scope = args.intValue(QStringLiteral("--scope"), 7);
     session.m_bInText = (scope & 1) != 0;
     session.m_bInName = (scope & 2) != 0;
     session.m_bInNumber = (scope & 4) != 0;
     session.m_nOblast = args.intValue(QStringLiteral("--area"), 0);
     session.m_nTyp = args.intValue(QStringLiteral("--type"), -1);
-    session.m_nZobraz = args.intValue(QStringLiteral("--show"), session.m_nZobraz);
+    session.m_nZobraz = args.intValue(QStringLiteral("--show"), 2);
     session.m_nSortColumn = args.intValue(QStringLiteral("--sort"), 0) == 1 ? 1 : 0;
+    session.m_bAllForms = args.intValue(QStringLiteral("--forms"), 1) != 0;
     session.m_strSearchText = text;
     const SearchSession::Outcome outcome = session.RunSearch();
-    session.SaveHistory();
+    if (session.m_bRemember)
+        session.SaveHistory();
     if (outcome != SearchSession::Outcome::Shown)
         return 1;
     for (const SearchRow& row : session.rows()) {
@@ -88,6 +93,7 @@ const CliRegistration queryBuildCommand("query build", "query build TEXT", query
 const CliRegistration queryWordsCommand("query words", "query words TEXT", queryWords);
 const CliRegistration searchCommand(
     "search",
-    "search TEXT [--scope N] [--area ID] [--type ID] [--show 0|1|2] [--sort 0|1] [--folder DIR]",
+    "search TEXT [--scope N] [--area ID] [--type ID] [--show 0|1|2] [--sort 0|1] [--forms 0|1] "
+    "[--remember 0|1] [--folder DIR]",
     search);
 } // namespace

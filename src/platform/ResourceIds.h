@@ -80,6 +80,7 @@ constexpr unsigned IDS_PRINT_PDF_FAILED = 62142;
 constexpr unsigned IDS_NOTE_CAPTION = 61601;
 constexpr unsigned IDS_NOTE_SAVE = 61602;
 constexpr unsigned IDS_NOTE_CANCEL = 61603;
+constexpr unsigned IDS_INDEX_OUTDATED = 64616;
 
 // Dialog templates
 constexpr int IDD_NAVIGATION = 130;
@@ -111,6 +112,7 @@ constexpr int IDC_NOTE_TEXT = 1039;
 constexpr int IDC_INDEX_CHOICE = 1040;
 constexpr int IDC_NOTE_NAME = 1041;
 constexpr int IDC_ZOBRAZ = 1046;
+constexpr int IDC_ALL_FORMS = 1161;
 
 // Menus and toolbars
 constexpr int IDR_MAINFRAME = 128;

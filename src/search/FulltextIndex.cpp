@@ -2,78 +2,86 @@
 
 #include "db/DaoException.h"
 #include "db/Database.h"
+#include "morphology/Lemmatizer.h"
+#include "search/CzechTokenizer.h"
 #include "search/FulltextQuery.h"
 #include "search/HtmlText.h"
+#include "search/IndexVocabulary.h"
+#include "search/SqliteHandle.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
-#include <sqlite3.h>
+#include <mutex>
+#include <optional>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
+// The index's user_version: an index of another format is never read, only rebuilt.
+constexpr int kIndexFormatVersion = 2;
+
 const char* const kIndexSchema =
     "PRAGMA journal_mode = OFF;"
     "PRAGMA synchronous = OFF;"
-    "CREATE VIRTUAL TABLE sekceText USING fts5(obsah, content='', "
-    "tokenize='unicode61 remove_diacritics 0');"
-    "CREATE VIRTUAL TABLE dokumentText USING fts5(jmeno, norma, content='', "
-    "tokenize='unicode61 remove_diacritics 0');"
-    "CREATE TABLE dokumentNewest (dokument INTEGER PRIMARY KEY, sekce INTEGER NOT NULL);";
-
-// An sqlite3 handle closed on every way out.
-class Connection {
-public:
-    ~Connection() { sqlite3_close_v2(m_db); }
-    sqlite3* m_db = nullptr;
-};
-
-class Statement {
-public:
-    Statement(sqlite3* db, const char* sql) : m_db(db) {
-        if (sqlite3_prepare_v2(db, sql, -1, &m_stmt, nullptr) != SQLITE_OK)
-            throw DaoException(sqliteErrorText(db));
-    }
-    ~Statement() { sqlite3_finalize(m_stmt); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-
-    // True while a row is ready; throws on failure.
-    bool step() {
-        const int rc = sqlite3_step(m_stmt);
-        if (rc == SQLITE_ROW)
-            return true;
-        if (rc != SQLITE_DONE)
-            throw DaoException(sqliteErrorText(m_db));
-        return false;
-    }
-    void execute() {
-        step();
-        sqlite3_reset(m_stmt);
-    }
-    void bindText(int column, const QString& text) {
-        const QByteArray utf8 = text.toUtf8();
-        sqlite3_bind_text(m_stmt, column, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
-    }
-    void bindInt(int column, sqlite3_int64 value) { sqlite3_bind_int64(m_stmt, column, value); }
-    sqlite3_int64 columnInt(int column) const { return sqlite3_column_int64(m_stmt, column); }
-    QString columnText(int column) const {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
-        return QString::fromUtf8(text, sqlite3_column_bytes(m_stmt, column));
-    }
-
-private:
-    sqlite3* m_db;
-    sqlite3_stmt* m_stmt = nullptr;
-};
-
-void exec(sqlite3* db, const char* sql) {
-    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-        throw DaoException(sqliteErrorText(db));
-}
+    "PRAGMA user_version = 2;"
+    "CREATE VIRTUAL TABLE sekceText USING fts5(obsah, content='', columnsize=0, "
+    "tokenize='tavlin_cs');"
+    "CREATE VIRTUAL TABLE dokumentText USING fts5(jmeno, norma, content='', columnsize=0, "
+    "tokenize='tavlin_cs');"
+    "CREATE TABLE dokumentNewest (dokument INTEGER PRIMARY KEY, sekce INTEGER NOT NULL);"
+    "CREATE TABLE slovnik (podpis TEXT NOT NULL, tvary TEXT NOT NULL);";
 
 QString searchableText(const QString& text) {
     return text.normalized(QString::NormalizationForm_C);
+}
+
+int indexFormat(sqlite3* index) {
+    try {
+        Statement version(index, "PRAGMA user_version");
+        return version.step() ? int(version.columnInt(0)) : 0;
+    } catch (const DaoException&) {
+        return 0; // not an SQLite file at all
+    }
+}
+
+// The words met with their lemmas, for the searches that need no dictionary, and the dictionary
+// that gave them.
+void storeVocabulary(sqlite3* index, const FormLemmas& forms, const QString& signature) {
+    Statement store(index, "INSERT INTO slovnik (podpis, tvary) VALUES (?, ?)");
+    store.bindText(1, signature);
+    store.bindUtf8(2, IndexVocabulary::store(forms));
+    store.execute();
+}
+
+// The stored vocabulary of an open index; empty when it holds none.
+std::string storedVocabulary(sqlite3* index, QString* signature = nullptr) {
+    try {
+        Statement read(index, "SELECT podpis, tvary FROM slovnik");
+        if (!read.step())
+            return {};
+        if (signature)
+            *signature = read.columnText(0);
+        return read.columnUtf8(1);
+    } catch (const DaoException&) {
+        return {};
+    }
+}
+
+// A rebuild starts from the lemmas the old index stored, when the same dictionary made them:
+// looking words up is most of the work.
+void recallVocabulary(const QString& oldIndex, Lemmatizer& lemmatizer) {
+    Connection index;
+    if (!QFileInfo::exists(oldIndex) || !index.open(oldIndex, SQLITE_OPEN_READONLY) ||
+        indexFormat(index.m_db) != kIndexFormatVersion)
+        return;
+    QString signature;
+    const std::string stored = storedVocabulary(index.m_db, &signature);
+    if (signature != lemmatizer.signature())
+        return;
+    for (auto& [form, lemmas] : IndexVocabulary::parse(stored))
+        lemmatizer.remember(form, std::move(lemmas));
 }
 
 void indexSections(sqlite3* source, sqlite3* index, IndexBuildStats& stats) {
@@ -142,6 +150,79 @@ bool collectIds(sqlite3* db, const char* sql, const QString& expression,
 }
 } // namespace
 
+namespace {
+// Which file an open index was read from: a rebuilt index is a new file.
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+
+    static std::optional<FileStamp> of(const QString& path) {
+        struct stat info {};
+        if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+            return std::nullopt;
+        return FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+    }
+    bool operator==(const FileStamp& other) const {
+        return device == other.device && inode == other.inode && size == other.size &&
+               modified.tv_sec == other.modified.tv_sec &&
+               modified.tv_nsec == other.modified.tv_nsec;
+    }
+};
+
+// The reader searches one index many times: its connection and vocabulary stay open while the
+// file is the same.
+struct OpenIndex {
+    QString path;
+    FileStamp stamp;
+    Connection connection;
+    std::shared_ptr<IndexVocabulary> vocabulary;
+};
+
+std::mutex& openIndexMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+OpenIndex* openIndex(const QString& indexFolder) {
+    static std::unique_ptr<OpenIndex> cached;
+    const QString path = fulltextIndexPath(indexFolder);
+    const std::optional<FileStamp> stamp = FileStamp::of(path);
+    if (!stamp) {
+        cached.reset();
+        return nullptr;
+    }
+    if (cached && cached->path == path && cached->stamp == *stamp)
+        return cached.get();
+    cached = std::make_unique<OpenIndex>();
+    cached->path = path;
+    cached->stamp = *stamp;
+    if (!openFulltextIndex(cached->connection, indexFolder)) {
+        cached.reset();
+        return nullptr;
+    }
+    cached->vocabulary = std::make_shared<IndexVocabulary>(
+        storedVocabulary(cached->connection.m_db), Lemmatizer::shared());
+    return cached.get();
+}
+} // namespace
+
+std::shared_ptr<IndexVocabulary> fulltextVocabulary(const QString& indexFolder) {
+    const std::lock_guard lock(openIndexMutex());
+    OpenIndex* open = openIndex(indexFolder);
+    return open ? open->vocabulary : nullptr;
+}
+
+LemmaResolver vocabularyResolver(IndexVocabulary& vocabulary) {
+    return [&vocabulary](const QString& token) {
+        QStringList lemmas;
+        for (const std::string& lemma : vocabulary.alternatives(token.toStdString()))
+            lemmas << QString::fromStdString(lemma);
+        return lemmas;
+    };
+}
+
 QString fulltextIndexPath(const QString& indexFolder) {
     return QDir(indexFolder).filePath(QStringLiteral("fulltext.db"));
 }
@@ -155,14 +236,19 @@ IndexBuildStats BuildFulltextIndex(Database& database, const QString& indexFolde
     IndexBuildStats stats;
     {
         Connection index;
-        if (sqlite3_open_v2(tempPath.toUtf8().constData(), &index.m_db,
-                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
-            throw DaoException(sqliteErrorText(index.m_db));
+        if (!index.open(tempPath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE))
+            throw DaoException(QStringLiteral("Cannot create the index %1.").arg(tempPath));
+        Lemmatizer& lemmatizer = Lemmatizer::shared();
+        recallVocabulary(finalPath, lemmatizer);
+        const auto forms = std::make_shared<FormLemmas>();
         try {
+            if (!registerCzechTokenizer(index.m_db, lemmatizer, forms))
+                throw DaoException(QStringLiteral("SQLite has no FTS5."));
             exec(index.m_db, kIndexSchema);
             exec(index.m_db, "BEGIN");
             indexSections(database.handle(), index.m_db, stats);
             indexDocuments(database.handle(), index.m_db, stats);
+            storeVocabulary(index.m_db, *forms, lemmatizer.signature());
             // Merging the segments once keeps every later search fast.
             exec(index.m_db, "INSERT INTO sekceText (sekceText) VALUES ('optimize')");
             exec(index.m_db, "INSERT INTO dokumentText (dokumentText) VALUES ('optimize')");
@@ -182,13 +268,33 @@ IndexBuildStats BuildFulltextIndex(Database& database, const QString& indexFolde
     return stats;
 }
 
-QString Search(const QString& indexFolder, const QString& query, int scope) {
-    const QString expression = toFts5Expression(query);
-    if (expression.isEmpty() || (scope & (ScopeText | ScopeName | ScopeNumber)) == 0)
-        return QString();
+FulltextIndexState fulltextIndexState(const QString& indexFolder) {
+    const QString path = fulltextIndexPath(indexFolder);
     Connection index;
-    if (sqlite3_open_v2(fulltextIndexPath(indexFolder).toUtf8().constData(), &index.m_db,
-                        SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+    if (!QFileInfo::exists(path) || !index.open(path, SQLITE_OPEN_READONLY))
+        return FulltextIndexState::Missing;
+    return indexFormat(index.m_db) == kIndexFormatVersion ? FulltextIndexState::Ready
+                                                          : FulltextIndexState::Outdated;
+}
+
+bool openFulltextIndex(Connection& index, const QString& indexFolder) {
+    return index.open(fulltextIndexPath(indexFolder), SQLITE_OPEN_READONLY) &&
+           indexFormat(index.m_db) == kIndexFormatVersion &&
+           registerCzechTokenizer(index.m_db, Lemmatizer::shared());
+}
+
+QString Search(const QString& indexFolder, const QString& query, int scope) {
+    if ((scope & (ScopeText | ScopeName | ScopeNumber)) == 0)
+        return QString();
+    const std::lock_guard lock(openIndexMutex());
+    OpenIndex* open = openIndex(indexFolder);
+    if (!open)
+        return QString();
+    Connection& index = open->connection;
+    const QString expression = (scope & SearchAllForms)
+                                   ? toFts5Expression(query, vocabularyResolver(*open->vocabulary))
+                                   : toFts5Expression(query);
+    if (expression.isEmpty())
         return QString();
     std::vector<sqlite3_int64> ids;
     if ((scope & ScopeText) &&

@@ -1,8 +1,13 @@
 #pragma once
 
-#include <QString>
+#include "search/FulltextQuery.h"
 
+#include <QString>
+#include <memory>
+
+class Connection;
 class Database;
+class IndexVocabulary;
 
 // The full-text index of a law collection: one SQLite FTS5 file in the program's Index folder.
 // Section versions (dokumentSekce.sekce) are indexed by their text without markup; documents by
@@ -21,8 +26,26 @@ struct IndexBuildStats {
 // then stays).
 IndexBuildStats BuildFulltextIndex(Database& database, const QString& indexFolder);
 
-// Scope bits of Search: the section texts, the document names, the document numbers.
-enum FulltextScope { ScopeText = 1, ScopeName = 2, ScopeNumber = 4 };
+// Scope bits of Search: the section texts, the document names, the document numbers; with
+// SearchAllForms every word is matched in all its forms (otherwise only as typed).
+enum FulltextScope { ScopeText = 1, ScopeName = 2, ScopeNumber = 4, SearchAllForms = 8 };
+
+enum class FulltextIndexState { Missing, Outdated, Ready };
+
+// Whether the Index folder holds an index this program can read; an index of an older format
+// answers nothing until it is built again.
+FulltextIndexState fulltextIndexState(const QString& indexFolder);
+
+// Opens the index of the folder for searching, its tokenizer registered; false when it is
+// missing or of another format.
+bool openFulltextIndex(Connection& index, const QString& indexFolder);
+
+// The vocabulary of the folder's index, null when there is no readable index. Kept with the open
+// index while its file stays the same.
+std::shared_ptr<IndexVocabulary> fulltextVocabulary(const QString& indexFolder);
+
+// Resolves query words through the index's vocabulary (alive as long as the resolver is used).
+LemmaResolver vocabularyResolver(IndexVocabulary& vocabulary);
 
 // The section identifiers that match `query` in the given scope as "(id,id,…)" in ascending
 // order, or the empty text when nothing matches, the index is missing or the query cannot be

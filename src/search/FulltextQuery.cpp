@@ -1,5 +1,7 @@
 #include "search/FulltextQuery.h"
 
+#include "search/CzechTokenizer.h"
+
 #include <QRegularExpression>
 #include <optional>
 #include <vector>
@@ -19,23 +21,39 @@ struct Item {
     QString text; // an FTS5 phrase for a term
 };
 
+// A token as the lemmas it stands for: "=a=b"; the form itself when no lemma is known.
+QString lemmaAlternatives(const QString& token, const LemmaResolver& lemmas) {
+    const QStringList alternatives = lemmas(token.toLower());
+    if (alternatives.isEmpty())
+        return token;
+    QString result;
+    for (const QString& lemma : alternatives)
+        result += QLatin1Char(kLemmaMark) + lemma;
+    return result;
+}
+
 // A word or phrase as an FTS5 phrase: its tokens quoted, with the prefix star when it ends with
 // one. Empty when the word holds no token characters.
-QString ftsPhrase(const QString& words) {
+QString ftsPhrase(const QString& words, const LemmaResolver* lemmas = nullptr) {
     QString stem = words;
     while (stem.endsWith(QLatin1Char('*')))
         stem.chop(1);
-    const QStringList tokens = fulltextTokens(stem);
+    QStringList tokens = fulltextTokens(stem);
     if (tokens.isEmpty())
         return QString();
+    const bool prefix = stem.size() < words.size();
+    if (lemmas && *lemmas && !prefix) {
+        for (QString& token : tokens)
+            token = lemmaAlternatives(token, *lemmas);
+    }
     QString phrase = QLatin1Char('"') + tokens.join(QLatin1Char(' ')) + QLatin1Char('"');
     // A prefix needs the star right after a token, not after punctuation.
-    if (stem.size() < words.size() && isTokenChar(stem.toUcs4().constLast()))
+    if (prefix && isTokenChar(stem.toUcs4().constLast()))
         phrase += QLatin1Char('*');
     return phrase;
 }
 
-std::vector<Item> lexQuery(const QString& query) {
+std::vector<Item> lexQuery(const QString& query, const LemmaResolver* lemmas) {
     std::vector<Item> items;
     qsizetype i = 0;
     const qsizetype n = query.size();
@@ -74,7 +92,7 @@ std::vector<Item> lexQuery(const QString& query) {
             items.push_back({Kind::Not, {}});
         else if (word == QLatin1String("U"))
             items.push_back({Kind::Near, {}});
-        else if (const QString phrase = ftsPhrase(word); !phrase.isEmpty())
+        else if (const QString phrase = ftsPhrase(word, lemmas); !phrase.isEmpty())
             items.push_back({Kind::Term, phrase});
     }
     return items;
@@ -129,7 +147,7 @@ QString booleanExpression(const std::vector<Item>& items) {
 }
 
 // The words of a proximity query, every quote inside dropped; the words after a NOT are excluded.
-QString nearExpression(const QString& inner, int distance) {
+QString nearExpression(const QString& inner, int distance, const LemmaResolver* lemmas) {
     QString text = inner;
     text.remove(QLatin1Char('"'));
     QStringList near;
@@ -143,7 +161,7 @@ QString nearExpression(const QString& inner, int distance) {
         if (word == QLatin1String("AND") || word == QLatin1String("OR") ||
             word == QLatin1String("U"))
             continue;
-        QString phrase = ftsPhrase(word);
+        QString phrase = ftsPhrase(word, lemmas);
         if (phrase.isEmpty())
             continue;
         // Within NEAR each token counts as its own phrase, so "1/2" stays two words.
@@ -182,10 +200,14 @@ QStringList fulltextTokens(const QString& text) {
 }
 
 QString toFts5Expression(const QString& query) {
+    return toFts5Expression(query, LemmaResolver());
+}
+
+QString toFts5Expression(const QString& query, const LemmaResolver& lemmas) {
     static const QRegularExpression proximity(QStringLiteral("^\\s*\"(.*)\"~(\\d{1,9})\\s*$"),
                                               QRegularExpression::DotMatchesEverythingOption);
     if (const QRegularExpressionMatch match = proximity.match(query); match.hasMatch())
         return nearExpression(match.captured(1),
-                              std::min(match.captured(2).toInt(), kMaxNearDistance));
-    return booleanExpression(lexQuery(query));
+                              std::min(match.captured(2).toInt(), kMaxNearDistance), &lemmas);
+    return booleanExpression(lexQuery(query, &lemmas));
 }

@@ -17,8 +17,9 @@ QVariant SearchResultModel::data(const QModelIndex& index, int role) const {
     const SearchRow& row = m_rows.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
         return index.column() == 0 ? row.norma : row.jmeno;
+    case Qt::ToolTipRole:
+        return toolTip(row, index.column());
     case Qt::UserRole:
         return row.id;
     default:
@@ -32,8 +33,26 @@ QVariant SearchResultModel::headerData(int section, Qt::Orientation orientation,
     return LoadResString(section == 0 ? IDS_COLUMN_NORMA : IDS_COLUMN_DOKUMENT);
 }
 
+QString SearchResultModel::toolTip(const SearchRow& row, int column) const {
+    const QString cell = column == 0 ? row.norma : row.jmeno;
+    if (!m_snippetSource)
+        return cell;
+    auto found = m_snippets.find(row.id);
+    if (found == m_snippets.end())
+        found = m_snippets.insert(row.id, m_snippetSource(row.id));
+    if (found->isEmpty())
+        return cell;
+    return QStringLiteral("<p>%1</p><p>%2</p>").arg(cell.toHtmlEscaped(), *found);
+}
+
+void SearchResultModel::setSnippetSource(std::function<QString(int id)> source) {
+    m_snippetSource = std::move(source);
+    m_snippets.clear();
+}
+
 void SearchResultModel::setRows(const QList<SearchRow>& rows) {
     beginResetModel();
+    m_snippets.clear();
     m_rows = rows;
     endResetModel();
 }

@@ -9,7 +9,11 @@
 #include "platform/ResourceIds.h"
 #include "search/FulltextIndex.h"
 #include "search/HistoryArchive.h"
+#include "search/HitMatcher.h"
+#include "search/HtmlText.h"
 #include "search/SearchExpression.h"
+
+#include <algorithm>
 
 namespace {
 constexpr int kHistoryLimit = 20;
@@ -18,6 +22,7 @@ constexpr unsigned kMsgEmptyText = IDS_ENTER_SEARCH_TEXT;
 constexpr unsigned kMsgTooShort = IDS_SEARCH_TEXT_TOO_SHORT;
 constexpr unsigned kMsgNotFound = IDS_NOTHING_FOUND;
 constexpr unsigned kMsgNotFoundInAmendments = IDS_NOTHING_FOUND_IN_AMENDMENTS;
+constexpr unsigned kMsgIndexOutdated = IDS_INDEX_OUTDATED;
 
 // The engine's answer goes into SQL as it stands, so only "(n,n,…)" is taken. Checked by hand:
 // a hit list can hold hundreds of thousands of numbers.
@@ -37,10 +42,20 @@ bool isIdList(const QString& text) {
     }
     return digitBefore;
 }
+
+std::vector<int> parseIdList(const QString& list) {
+    std::vector<int> ids;
+    for (const QStringView id : QStringView(list).mid(1, list.size() - 2).split(QLatin1Char(',')))
+        ids.push_back(id.toInt());
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
 } // namespace
 
 SearchSession::SearchSession(Database* database, QString indexFolder)
     : m_search(Search), m_pDatabase(database), m_strIndexFolder(std::move(indexFolder)) {}
+
+SearchSession::~SearchSession() = default;
 
 void SearchSession::LoadSettings() {
     m_nSettings = GetProfileInt(QStringLiteral("Search"), QStringLiteral("Settings"), 7);
@@ -48,6 +63,7 @@ void SearchSession::LoadSettings() {
     m_bInName = (m_nSettings & 2) != 0;
     m_bInNumber = (m_nSettings & 4) != 0;
     m_nZobraz = GetProfileInt(QStringLiteral("Novelizace"), QStringLiteral("Settings"), 2);
+    m_bAllForms = GetProfileInt(QStringLiteral("Search"), QStringLiteral("AllForms"), 1) != 0;
 }
 
 void SearchSession::LoadHistory() {
@@ -88,8 +104,11 @@ SearchSession::Outcome SearchSession::RunSearch() {
         return Outcome::NoScope;
     }
     m_nSettings = (m_bInText ? 1 : 0) + (m_bInName ? 2 : 0) + (m_bInNumber ? 4 : 0);
-    WriteProfileInt(QStringLiteral("Search"), QStringLiteral("Settings"), m_nSettings);
-    WriteProfileInt(QStringLiteral("Novelizace"), QStringLiteral("Settings"), m_nZobraz);
+    if (m_bRemember) {
+        WriteProfileInt(QStringLiteral("Search"), QStringLiteral("Settings"), m_nSettings);
+        WriteProfileInt(QStringLiteral("Novelizace"), QStringLiteral("Settings"), m_nZobraz);
+        WriteProfileInt(QStringLiteral("Search"), QStringLiteral("AllForms"), m_bAllForms ? 1 : 0);
+    }
     // Checked before trimming: a text of spaces gets the "too short" answer, not "empty".
     if (m_strSearchText.isEmpty()) {
         ShowMessage(kMsgEmptyText);
@@ -102,12 +121,20 @@ SearchSession::Outcome SearchSession::RunSearch() {
         return Outcome::TooShort;
     }
     AddToHistory(m_strSearchText);
-    const QString result = m_search(m_strIndexFolder, query, m_nSettings);
+    const QString result =
+        m_search(m_strIndexFolder, query, m_nSettings | (m_bAllForms ? SearchAllForms : 0));
     if (!isIdList(result)) {
+        // An index of an older format answers nothing; say why instead of "nothing found".
+        if (fulltextIndexState(m_strIndexFolder) == FulltextIndexState::Outdated) {
+            ShowMessage(kMsgIndexOutdated);
+            return Outcome::IndexOutdated;
+        }
         ShowMessage(kMsgNotFound);
         return Outcome::NotFound;
     }
     m_strLastResult = result;
+    m_hitSections = parseIdList(result);
+    m_pMatcher = std::make_unique<HitMatcher>(m_strSearchText, m_bAllForms, m_strIndexFolder);
     const bool shown = ShowResults(result);
     m_nPosition = 0;
     showCounter();
@@ -192,6 +219,46 @@ int SearchSession::OpenRow(int index) {
 
 QString SearchSession::GetCounterText() const {
     return QStringLiteral("(%1/%2)").arg(m_nPosition).arg(m_rows.size());
+}
+
+QStringList SearchSession::hitTexts(int id, bool firstOnly) const {
+    QStringList texts;
+    if (!m_pDatabase || m_hitSections.empty())
+        return texts;
+    try {
+        Snapshot snapshot(*m_pDatabase,
+                          QStringLiteral("SELECT sekce, obsah FROM dokumentSekce WHERE dokument = "
+                                         "%1 ORDER BY poradi, sekce")
+                              .arg(id));
+        snapshot.Open();
+        for (; !snapshot.IsEOF(); snapshot.MoveNext()) {
+            const int sekce = snapshot.GetFieldInt(QStringLiteral("sekce"));
+            if (!std::binary_search(m_hitSections.begin(), m_hitSections.end(), sekce))
+                continue;
+            texts << htmlToText(snapshot.GetFieldText(QStringLiteral("obsah")));
+            if (firstOnly && m_pMatcher && !m_pMatcher->snippet(texts.back()).isEmpty())
+                break;
+        }
+    } catch (const DaoException& e) {
+        ReportDaoError(0, e);
+    }
+    return texts;
+}
+
+QStringList SearchSession::HitWords(int id) const {
+    QStringList words;
+    if (!m_pMatcher) {
+        SplitHighlightWords(words, m_strSearchText);
+        return words;
+    }
+    return m_pMatcher->wordsIn(hitTexts(id, false).join(QLatin1Char('\n')));
+}
+
+QString SearchSession::HitSnippet(int id) const {
+    if (!m_pMatcher)
+        return QString();
+    const QStringList texts = hitTexts(id, true);
+    return texts.isEmpty() ? QString() : m_pMatcher->snippet(texts.back());
 }
 
 void SearchSession::showCounter() const {

@@ -6,8 +6,11 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class Database;
+class HitMatcher;
 
 // One listed document of the search page.
 struct SearchRow {
@@ -24,9 +27,19 @@ public:
 
     // What RunSearch ended with; the page puts the focus into the search box for the two text
     // failures.
-    enum class Outcome { Shown, NoScope, EmptyText, TooShort, NotFound, FilteredAway, DbError };
+    enum class Outcome {
+        Shown,
+        NoScope,
+        EmptyText,
+        TooShort,
+        NotFound,
+        FilteredAway,
+        DbError,
+        IndexOutdated
+    };
 
     SearchSession(Database* database, QString indexFolder);
+    ~SearchSession();
 
     // Dialog data.
     QString m_strSearchText;
@@ -34,8 +47,12 @@ public:
     bool m_bInName = true;
     bool m_bInNumber = true;
     int m_nZobraz = 2;
-    int m_nOblast = 0; // item data of the area combo, 0 = all
-    int m_nTyp = -1;   // item data of the type combo, -1 = all
+    int m_nOblast = 0;       // item data of the area combo, 0 = all
+    int m_nTyp = -1;         // item data of the type combo, -1 = all
+    bool m_bAllForms = true; // "Hledat všechny tvary slov"
+    // Whether a search stores its scope, Zobraz and forms choices in the settings (the reader
+    // does; a command-line run only when asked to).
+    bool m_bRemember = true;
 
     int m_nSortColumn = 0;
     int m_nSettings = 7;
@@ -65,6 +82,12 @@ public:
     // Marks row `index` as opened and returns its document identifier.
     int OpenRow(int index);
     QString GetCounterText() const;
+    // The words to mark in listed document `id`: the forms the last search matched in its hit
+    // versions, with the typed phrases and prefixes.
+    QStringList HitWords(int id) const;
+    // The first passage of document `id`'s hit versions that matched, HTML with the matched
+    // words in bold; empty when there is none.
+    QString HitSnippet(int id) const;
 
     // The full-text call; tests replace it to see how often the engine is asked.
     SearchFunction m_search;
@@ -73,9 +96,13 @@ public:
 
 private:
     void showCounter() const;
+    // The plain texts of the hit versions of document `id`, in the document's order.
+    QStringList hitTexts(int id, bool firstOnly) const;
 
     Database* m_pDatabase;
     QString m_strIndexFolder;
     QList<SearchRow> m_rows;
     QMap<int, QDateTime> m_mapValidTo;
+    std::vector<int> m_hitSections; // sorted, from m_strLastResult
+    std::unique_ptr<HitMatcher> m_pMatcher;
 };

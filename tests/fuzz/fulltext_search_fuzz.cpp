@@ -30,7 +30,7 @@ const QString& indexFolder() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0)
         return 0;
-    const int scope = data[0] & 7;
+    const int scope = data[0] & 15; // the 8 bit searches all forms
     const QString query =
         QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     const QString result = Search(indexFolder(), query, scope);

@@ -30,7 +30,11 @@ TEST_F(SearchCli, IndexBuildAndSearchListTheDocuments) {
     ASSERT_EQ(cli({"index", "build", "--folder", m_folder.path()}, &out), 0);
     ASSERT_EQ(cli({"search", "daň", "--sort", "1"}, &out), 0);
     EXPECT_EQ(out, "2\t235/2004 Sb.\tZákon o dani z přidané hodnoty\t2999-12-31\n"
+                   "1\t586/1992 Sb.\tZákon o daních z příjmů\t2999-12-31\n"
                    "3\t12/2020 Sb.\tZákon, kterým se mění zákon o dani silniční\t2020-12-31\n");
+    // Only the forms as typed.
+    ASSERT_EQ(cli({"search", "daň", "--sort", "1", "--forms", "0"}, &out), 0);
+    EXPECT_EQ(out.count('\n'), 2);
     ASSERT_EQ(cli({"search", "daň", "--type", "2"}, &out), 0);
     EXPECT_EQ(out.count('\n'), 1);
 }

@@ -5,7 +5,6 @@
 #include "navigation/ui/WaitCursor.h"
 #include "platform/ProgramFolders.h"
 #include "platform/ResourceIds.h"
-#include "search/SearchExpression.h"
 #include "search/SearchResultModel.h"
 
 #include <QCheckBox>
@@ -48,11 +47,13 @@ void CsHledatPage::InitControls() {
     m_chkInText = qobject_cast<QCheckBox*>(GetDlgItem(IDC_IN_TEXT));
     m_chkInName = qobject_cast<QCheckBox*>(GetDlgItem(IDC_IN_NAME));
     m_chkInNumber = qobject_cast<QCheckBox*>(GetDlgItem(IDC_IN_NUMBER));
+    m_chkAllForms = qobject_cast<QCheckBox*>(GetDlgItem(IDC_ALL_FORMS));
     FillOblastCombo();
     FillTypCombo();
     if (m_list) {
         m_pModel = new SearchResultModel(this);
         m_list->setModel(m_pModel);
+        m_pModel->setSnippetSource([this](int id) { return m_pSession->HitSnippet(id); });
         m_list->header()->setSectionsClickable(true);
         m_list->header()->setSortIndicatorShown(false);
         m_list->setColumnWidth(0, kNumberColumnWidth);
@@ -107,6 +108,8 @@ void CsHledatPage::UpdateData(bool bSaveAndValidate) {
         s.m_bInText = m_chkInText && m_chkInText->isChecked();
         s.m_bInName = m_chkInName && m_chkInName->isChecked();
         s.m_bInNumber = m_chkInNumber && m_chkInNumber->isChecked();
+        if (m_chkAllForms)
+            s.m_bAllForms = m_chkAllForms->isChecked();
         if (m_cbZobraz)
             m_nZobraz = m_cbZobraz->currentIndex();
         s.m_nZobraz = m_nZobraz;
@@ -120,6 +123,8 @@ void CsHledatPage::UpdateData(bool bSaveAndValidate) {
         m_chkInName->setChecked(s.m_bInName);
     if (m_chkInNumber)
         m_chkInNumber->setChecked(s.m_bInNumber);
+    if (m_chkAllForms)
+        m_chkAllForms->setChecked(s.m_bAllForms);
     if (m_cbZobraz)
         m_cbZobraz->setCurrentIndex(m_nZobraz);
 }
@@ -175,9 +180,8 @@ void CsHledatPage::OpenRow(int nRow) {
         return;
     const QDateTime validOn = m_pSession->ValidOn(id);
     if (m_pHost->OpenDocument(id, QString(), &validOn)) {
-        QStringList words;
-        SplitHighlightWords(words, m_pSession->m_strSearchText);
-        emit hitOpened(words);
+        m_hitWords = m_pSession->HitWords(id);
+        emit hitOpened(m_hitWords);
     }
 }
 

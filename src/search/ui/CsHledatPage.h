@@ -27,6 +27,8 @@ public:
     void RunSearch();
     // The search text as the main window's find commands read it.
     QString searchText() const;
+    // The words marked in the hit opened last: the forms matched in that document.
+    const QStringList& hitWords() const { return m_hitWords; }
     const SearchSession& session() const { return *m_pSession; }
 
     QTreeView* m_list = nullptr;
@@ -35,10 +37,12 @@ public:
     QCheckBox* m_chkInText = nullptr;
     QCheckBox* m_chkInName = nullptr;
     QCheckBox* m_chkInNumber = nullptr;
+    QCheckBox* m_chkAllForms = nullptr;
     SearchResultModel* m_pModel = nullptr;
 
 signals:
-    // A found document was opened: the view marks these words and scrolls to the first.
+    // A found document was opened: the view marks these words (the forms that matched in it)
+    // and scrolls to the first.
     void hitOpened(const QStringList& words);
 
 protected:
@@ -55,6 +59,7 @@ private:
     void OnFilterChange(bool bReadDialog);
 
     std::unique_ptr<SearchSession> m_pSession;
+    QStringList m_hitWords;
 };
 
 // Adds the search page to the pages of the navigation pane.

@@ -97,11 +97,19 @@ TEST_F(HledatPage, SearchListsSortsAndOpensTheFoundVersion) {
     // The version in force on 31 December 2020, which still has the section found.
     EXPECT_TRUE(workingFile("B3.html").contains("Silniční daň")) << workingFile("B3.html");
 
+    // All forms: "daně" and "daních" too; the tooltip shows the passage that matched.
+    ASSERT_TRUE(page->m_chkAllForms && page->m_chkAllForms->isChecked());
     search(*page, "daň");
-    EXPECT_EQ(column(*page, 0), (QStringList{"12/2020 Sb.", "235/2004 Sb."}));
+    EXPECT_EQ(column(*page, 0), (QStringList{"12/2020 Sb.", "235/2004 Sb.", "586/1992 Sb."}));
     emit page->m_list->header()->sectionClicked(1);
-    EXPECT_EQ(column(*page, 0), (QStringList{"235/2004 Sb.", "12/2020 Sb."}));
+    EXPECT_EQ(column(*page, 0), (QStringList{"235/2004 Sb.", "586/1992 Sb.", "12/2020 Sb."}));
     EXPECT_EQ(page->m_cbSearch->count(), 2);
+    const QString tip = page->m_pModel->index(1, 1).data(Qt::ToolTipRole).toString();
+    EXPECT_TRUE(tip.contains("Poplatníky <b>daně</b> z příjmů")) << tip.toStdString();
+    // Only the forms as typed.
+    page->m_chkAllForms->setChecked(false);
+    search(*page, "daň");
+    EXPECT_EQ(column(*page, 0), (QStringList{"235/2004 Sb.", "12/2020 Sb."}));
 }
 
 TEST_F(HledatPage, MessagesAndFocusForBadInput) {
