@@ -11,7 +11,6 @@
 #include "platform/Strings.h"
 
 #include <QDir>
-#include <QSet>
 
 const char* const g_arrFixedLaws[12] = {"DP", "DPH",   "SID",   "DN",    "OBCH",  "OZ",
                                         "ZU", "PRACE", "DEKAP", "DULOK", "SOCPO", "ZDRPO"};
@@ -235,12 +234,8 @@ bool DocumentAssembler::templatesPresent(const QStringList& names) const {
         if (readTemplateBytes(path))
             continue;
         // Once per template and run: every further document would only repeat it.
-        static QSet<QString> reported;
-        if (!reported.contains(path)) {
-            reported.insert(path);
-            ShowMessage(LoadResString(IDS_TEMPLATE_MISSING).replace(QStringLiteral("%1"), path),
+        ShowMessageOnce(LoadResString(IDS_TEMPLATE_MISSING).replace(QStringLiteral("%1"), path),
                         MessageIcon::Error);
-        }
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include "platform/Strings.h"
 
 #include <QFile>
+#include <QSet>
 #include <QTextStream>
 #include <cstdio>
 
@@ -50,4 +51,12 @@ MessageAnswer ShowMessage(const QString& text, MessageIcon icon, MessageButtons 
 
 MessageAnswer ShowMessage(unsigned stringId, MessageIcon icon, MessageButtons buttons) {
     return ShowMessage(LoadResString(stringId), icon, buttons);
+}
+
+void ShowMessageOnce(const QString& text, MessageIcon icon) {
+    static QSet<QString> shown;
+    if (shown.contains(text))
+        return;
+    shown.insert(text);
+    ShowMessage(text, icon);
 }

@@ -26,3 +26,5 @@ MessageAnswer ShowMessage(const QString& text, MessageIcon icon = MessageIcon::N
                           MessageButtons buttons = MessageButtons::Ok);
 MessageAnswer ShowMessage(unsigned stringId, MessageIcon icon = MessageIcon::None,
                           MessageButtons buttons = MessageButtons::Ok);
+// Shows `text` only the first time in this run: for a failure every further attempt would repeat.
+void ShowMessageOnce(const QString& text, MessageIcon icon);

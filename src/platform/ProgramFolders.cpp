@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSet>
 #include <sys/stat.h>
 
 const char* const g_arrMarkerImages[6] = {"paragrafy.gif",    "s_vlevo.gif",
@@ -31,11 +30,8 @@ QString workingFolderPath() {
 
 // Reports a folder that cannot be used once per run.
 void reportOnce(const QString& path) {
-    static QSet<QString> reported;
-    if (!reported.contains(path)) {
-        reported.insert(path);
-        reportFolderProblem(path);
-    }
+    ShowMessageOnce(LoadResString(IDS_FOLDER_NOT_CREATED).replace(QStringLiteral("%1"), path),
+                    MessageIcon::Error);
 }
 // A folder of ours, made 0700 when missing. Somebody else's folder or a link planted in our place
 // is reported and never written to.

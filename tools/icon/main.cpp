@@ -82,7 +82,8 @@ QImage png(int size) {
 }
 } // namespace
 
-// tavlin-icon OUTDIR NAME SIZE...: OUTDIR/scalable/apps/NAME.svg and OUTDIR/SIZExSIZE/apps/NAME.png.
+// tavlin-icon OUTDIR NAME SIZE...: OUTDIR/scalable/apps/NAME.svg and
+// OUTDIR/SIZExSIZE/apps/NAME.png.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
