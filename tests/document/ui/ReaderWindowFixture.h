@@ -8,6 +8,7 @@
 
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QWebEnginePage>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -27,6 +28,11 @@ protected:
         ASSERT_TRUE(tavlinApp()->OpenDatabase());
         m_frame = std::make_unique<CMainFrame>(*tavlinApp(), false);
         m_view = m_frame->GetHtmlView();
+        // The load signals come through the event loop, so none is missed when connected here.
+        QObject::connect(m_view->page(), &QWebEnginePage::loadStarted,
+                         [this] { ++m_nLoadsInFlight; });
+        QObject::connect(m_view->page(), &QWebEnginePage::loadFinished,
+                         [this] { --m_nLoadsInFlight; });
         m_frame->show();
     }
     void TearDown() override {
@@ -40,6 +46,8 @@ protected:
     }
 
     QVariant runScript(const QString& script) { return ::runScript(m_view->page(), script); }
+    // True when every load the view started has finished, so no late completion resets the view.
+    bool loadsSettled() const { return m_nLoadsInFlight <= 0; }
 
     const char* m_collectionSql;
     QTemporaryDir m_config;
@@ -47,4 +55,5 @@ protected:
     TempProgramFolder m_program;
     std::unique_ptr<CMainFrame> m_frame;
     CTvHtmlView* m_view = nullptr;
+    int m_nLoadsInFlight = 0;
 };

@@ -70,11 +70,12 @@ protected:
         QObject::connect(&m_view->GetFind(), &DocumentFind::finished, [this] { ++m_nFinished; });
     }
 
-    // Opens the document through its fixed-law command and waits for its body.
+    // Opens the document through its fixed-law command and waits for its body and for the end
+    // of every load, whose completion would reset the find.
     void openDocument() {
         m_frame->OnCommand(ID_FIXED_LAW_FIRST);
         ASSERT_TRUE(waitUntil([&] {
-            return m_view->GetCurrentDocumentId() == 1 &&
+            return m_view->GetCurrentDocumentId() == 1 && loadsSettled() &&
                    runScript(QStringLiteral("(function () { try { var d = window.frames['frm2']"
                                             ".document; return d.readyState === 'complete' &&"
                                             " !!d.getElementById('p2'); } catch (e) { return "
