@@ -15,6 +15,7 @@ packages=(
   xvfb xauth fonts-dejavu-core
   dpkg-dev desktop-file-utils appstream
   poppler-utils
+  xdg-utils
 )
 missing=()
 for package in "${packages[@]}"; do

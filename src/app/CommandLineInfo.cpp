@@ -3,8 +3,11 @@
 #include "platform/LaunchFlags.h"
 
 void CTavlinCommandLineInfo::ParseParam(const QString& param, bool bFlag) {
-    if (!bFlag)
+    if (!bFlag) {
+        if (m_strFileName.isEmpty())
+            m_strFileName = param;
         return;
+    }
     if (param == QLatin1String("QrmL568421563")) {
         m_bShellLaunch = true;
         g_bRefreshAfterDde = g_bSkipContentsFill = g_bSkipRegisterFill = g_bSkipIndexFill = 1;
