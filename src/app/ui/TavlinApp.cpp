@@ -1,20 +1,28 @@
 #include "app/ui/TavlinApp.h"
 
 #include "app/CommandLineInfo.h"
+#include "app/UrlProtocol.h"
 #include "app/ui/MessageBoxPresenter.h"
 #include "app/ui/ReaderPages.h"
 #include "db/CollectionPassword.h"
 #include "db/DaoException.h"
 #include "db/ReportDaoError.h"
+#include "diagnostics/SystemInfo.h"
+#include "diagnostics/ui/AboutCommands.h"
 #include "frame/Looks.h"
 #include "frame/ui/MainFrame.h"
 #include "frame/ui/PictureWnd.h"
+#include "navigation/ui/TvFormView.h"
+#include "platform/Messages.h"
 #include "platform/ResourceIds.h"
+#include "platform/SingleInstance.h"
 #include "platform/Strings.h"
 
+#include <QDir>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTimer>
 
 CTavlinApp::CTavlinApp(int& argc, char** argv)
     : QApplication(argc, argv), m_pageFactories(readerPageFactories()),
@@ -36,8 +44,27 @@ CTavlinApp* tavlinApp() {
 }
 
 bool CTavlinApp::InitInstance() {
+    BuildCrashHeader(QDir::currentPath());
     CTavlinCommandLineInfo cmdInfo;
     cmdInfo.ParseCommandLine(arguments());
+    if (cmdInfo.m_bRegister) {
+        m_nStartExitCode = RegisterUrlProtocol(applicationFilePath()) ? 0 : 1;
+        return false;
+    }
+    // A link from the shell goes to this user's running reader when there is one.
+    const QString link = cmdInfo.m_bShellLaunch ? cmdInfo.m_strFileName : QString();
+    if (!link.isEmpty()) {
+        const HandOverResult handed = handOverToRunningInstance(instanceSocketPath(), link);
+        if (handed == HandOverResult::Delivered) {
+            m_nStartExitCode = 0;
+            return false;
+        }
+        if (handed == HandOverResult::Refused) {
+            ShowMessage(IDS_INVALID_LINK);
+            return false;
+        }
+    }
+    m_bFoldersChecked = true;
     if (!m_folders.CheckFolders(cmdInfo.m_bShellLaunch, applicationFilePath(), cmdInfo.m_strFolder))
         return false;
     m_nAppLook = readAppLook();
@@ -53,16 +80,52 @@ bool CTavlinApp::InitInstance() {
         processEvents();
     }
     m_pMainFrame = std::make_unique<CMainFrame>(*this, cmdInfo.m_bShellLaunch);
+    RegisterAboutCommands(m_pMainFrame->GetCommandTable(), m_pMainFrame.get(),
+                          [this] { return m_folders.GetProgramFolder(); });
+    m_pMainFrame->UpdateCommandUI();
     m_pMainFrame->LoadCustomState();
     m_pMainFrame->ShowFavouritesAndStart();
     m_pMainFrame->ApplyLookColours();
     m_pMainFrame->setWindowTitle(LoadResString(IDS_APP_TITLE));
     m_pMainFrame->show();
     pPicture.reset();
+    ListenForLinks(link);
     return true;
 }
 
+void CTavlinApp::ListenForLinks(const QString& ownLink) {
+    m_pInstanceServer = std::make_unique<InstanceServer>();
+    connect(m_pInstanceServer.get(), &InstanceServer::openRequested, this,
+            &CTavlinApp::OpenDocumentFile);
+    connect(m_pInstanceServer.get(), &InstanceServer::conversationEnded, m_pMainFrame.get(),
+            &CMainFrame::OnDDETerminate);
+    // Another reader of this user may already listen (started without a link): it keeps the
+    // links and this one runs on its own.
+    m_pInstanceServer->listen(instanceSocketPath());
+    if (!ownLink.isEmpty())
+        QTimer::singleShot(0, m_pInstanceServer.get(), [this, ownLink] {
+            OpenDocumentFile(ownLink);
+            m_pMainFrame->OnDDETerminate();
+        });
+}
+
+void CTavlinApp::OpenDocumentFile(const QString& name) {
+    const std::optional<QString> ozn = designationFromLink(name);
+    if (!ozn || !m_pMainFrame)
+        return;
+    m_pMainFrame->raise();
+    m_pMainFrame->activateWindow();
+    m_pMainFrame->GetNavView()->OpenByDesignation(*ozn);
+}
+
 int CTavlinApp::ExitInstance() {
+    m_pInstanceServer.reset();
+    // A start that only registered the scheme or handed its link over has nothing of its own
+    // in the working folder: it makes the folder, as every start does, and empties nothing.
+    if (!m_bFoldersChecked) {
+        m_folders.GetWorkingFolder();
+        return 0;
+    }
     m_folders.EmptyWorkingFolderAtExit();
     return 0;
 }
