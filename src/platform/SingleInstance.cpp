@@ -56,7 +56,9 @@ HandOverResult handOverToRunningInstance(const QString& socketPath, const QStrin
 
 struct InstanceServer::Conversation {
     InstanceMessageDecoder decoder;
+    int nMessages = 0;
     bool bDelivered = false;
+    bool bRefused = false;
 };
 
 InstanceServer::InstanceServer(QObject* parent) : QObject(parent) {}
@@ -113,26 +115,28 @@ void InstanceServer::serve(QLocalSocket* socket) {
 }
 
 void InstanceServer::readMessages(QLocalSocket* socket, Conversation& conversation) {
-    while (socket->bytesAvailable() > 0 && !conversation.decoder.isRefused()) {
+    while (socket->bytesAvailable() > 0 && !conversation.bRefused) {
         conversation.decoder.append(socket->read(kMaxInstanceMessage));
         QByteArray message;
         InstanceMessageDecoder::Status status;
         while ((status = conversation.decoder.next(message)) ==
                InstanceMessageDecoder::Status::Message) {
             const std::optional<QString> link = parseOpenCommand(message);
-            socket->write(frameInstanceMessage(link ? kAccepted : kRefused));
-            if (!link)
-                continue;
+            if (!link || ++conversation.nMessages > kMaxMessagesPerConversation) {
+                status = InstanceMessageDecoder::Status::Refused;
+                break;
+            }
+            socket->write(frameInstanceMessage(kAccepted));
             conversation.bDelivered = true;
             // Served from the event loop, so that a message box the link may bring up does not
             // run inside this socket's notification.
             QTimer::singleShot(0, this, [this, url = *link] { emit openRequested(url); });
         }
         if (status == InstanceMessageDecoder::Status::Refused) {
-            // Too long to be ours: answer once and hang up without reading the rest.
+            // Not ours, too long or too many: answer once and hang up without reading the rest.
+            conversation.bRefused = true;
             socket->write(frameInstanceMessage(kRefused));
             socket->disconnectFromServer();
-            return;
         }
     }
 }

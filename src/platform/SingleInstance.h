@@ -21,7 +21,8 @@ enum class HandOverResult { Delivered, NoInstance, Refused };
 HandOverResult handOverToRunningInstance(const QString& socketPath, const QString& link,
                                          int timeoutMs = 5000);
 
-// The running reader's end: accepts open commands from later starts of the same user.
+// The running reader's end: accepts open commands from later starts of the same user. A message
+// that is no open command, too long or one too many ends its conversation with a refusal.
 class InstanceServer : public QObject {
     Q_OBJECT
 public:
@@ -35,6 +36,8 @@ public:
 
     // How long a conversation may stay silent before it is dropped.
     static constexpr int kIdleTimeoutMs = 10000;
+    // The links one conversation may carry; a start hands over one.
+    static constexpr int kMaxMessagesPerConversation = 16;
 
 signals:
     // A link of an accepted open command.

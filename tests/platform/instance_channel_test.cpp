@@ -176,15 +176,27 @@ TEST_F(InstanceChannel, LiveServerKeepsItsSocketAndAStaleOneIsReplaced) {
 
 TEST_F(InstanceChannel, MalformedAndOversizedMessagesAreRefusedWithoutHarm) {
     ASSERT_TRUE(m_server.listen(m_strPath));
-    EXPECT_EQ(sendRaw(frameInstanceMessage("[close()]") + frameInstanceMessage("\xFF\xFE")),
-              frameInstanceMessage("REFUSED") + frameInstanceMessage("REFUSED"));
+    EXPECT_EQ(sendRaw(frameInstanceMessage("[close()]") +
+                      frameInstanceMessage(makeOpenCommand("tavlin:never").toUtf8())),
+              frameInstanceMessage("REFUSED"));
+    EXPECT_EQ(sendRaw(frameInstanceMessage("\xFF\xFE")), frameInstanceMessage("REFUSED"));
+    QByteArray flood;
+    for (int i = 0; i <= InstanceServer::kMaxMessagesPerConversation; ++i)
+        flood += frameInstanceMessage(makeOpenCommand("tavlin:ZHR").toUtf8());
+    QByteArray answers;
+    for (int i = 0; i < InstanceServer::kMaxMessagesPerConversation; ++i)
+        answers += frameInstanceMessage("OK");
+    EXPECT_EQ(sendRaw(flood), answers + frameInstanceMessage("REFUSED"));
+    ASSERT_TRUE(waitUntil([this] { return m_nEnded == 1; }));
+    EXPECT_EQ(m_links.size(), InstanceServer::kMaxMessagesPerConversation);
+    m_links.clear();
     QByteArray header(4, '\0');
     qToBigEndian(quint32{0xFFFFFFF0}, header.data());
     EXPECT_EQ(sendRaw(header + QByteArray(1000, 'x')), frameInstanceMessage("REFUSED"));
     // Half a message: nothing is opened.
     EXPECT_EQ(sendRaw(QByteArray("\0\0", 2)), "");
     EXPECT_TRUE(m_links.isEmpty());
-    EXPECT_EQ(m_nEnded, 0);
+    EXPECT_EQ(m_nEnded, 1);
 
     EXPECT_EQ(handOver("tavlin:DP"), HandOverResult::Delivered);
     ASSERT_TRUE(waitUntil([this] { return m_links.size() == 1; }));

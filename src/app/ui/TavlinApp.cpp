@@ -12,8 +12,6 @@
 #include "frame/Looks.h"
 #include "frame/ui/MainFrame.h"
 #include "frame/ui/PictureWnd.h"
-#include "navigation/ui/TvFormView.h"
-#include "platform/Messages.h"
 #include "platform/ResourceIds.h"
 #include "platform/SingleInstance.h"
 #include "platform/Strings.h"
@@ -22,7 +20,6 @@
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTimer>
 
 CTavlinApp::CTavlinApp(int& argc, char** argv)
     : QApplication(argc, argv), m_pageFactories(readerPageFactories()),
@@ -51,19 +48,9 @@ bool CTavlinApp::InitInstance() {
         m_nStartExitCode = RegisterUrlProtocol(applicationFilePath()) ? 0 : 1;
         return false;
     }
-    // A link from the shell goes to this user's running reader when there is one.
     const QString link = cmdInfo.m_bShellLaunch ? cmdInfo.m_strFileName : QString();
-    if (!link.isEmpty()) {
-        const HandOverResult handed = handOverToRunningInstance(instanceSocketPath(), link);
-        if (handed == HandOverResult::Delivered) {
-            m_nStartExitCode = 0;
-            return false;
-        }
-        if (handed == HandOverResult::Refused) {
-            ShowMessage(IDS_INVALID_LINK);
-            return false;
-        }
-    }
+    if (!link.isEmpty() && HandOverLink(link))
+        return false;
     m_bFoldersChecked = true;
     if (!m_folders.CheckFolders(cmdInfo.m_bShellLaunch, applicationFilePath(), cmdInfo.m_strFolder))
         return false;
@@ -91,31 +78,6 @@ bool CTavlinApp::InitInstance() {
     pPicture.reset();
     ListenForLinks(link);
     return true;
-}
-
-void CTavlinApp::ListenForLinks(const QString& ownLink) {
-    m_pInstanceServer = std::make_unique<InstanceServer>();
-    connect(m_pInstanceServer.get(), &InstanceServer::openRequested, this,
-            &CTavlinApp::OpenDocumentFile);
-    connect(m_pInstanceServer.get(), &InstanceServer::conversationEnded, m_pMainFrame.get(),
-            &CMainFrame::OnDDETerminate);
-    // Another reader of this user may already listen (started without a link): it keeps the
-    // links and this one runs on its own.
-    m_pInstanceServer->listen(instanceSocketPath());
-    if (!ownLink.isEmpty())
-        QTimer::singleShot(0, m_pInstanceServer.get(), [this, ownLink] {
-            OpenDocumentFile(ownLink);
-            m_pMainFrame->OnDDETerminate();
-        });
-}
-
-void CTavlinApp::OpenDocumentFile(const QString& name) {
-    const std::optional<QString> ozn = designationFromLink(name);
-    if (!ozn || !m_pMainFrame)
-        return;
-    m_pMainFrame->raise();
-    m_pMainFrame->activateWindow();
-    m_pMainFrame->GetNavView()->OpenByDesignation(*ozn);
 }
 
 int CTavlinApp::ExitInstance() {

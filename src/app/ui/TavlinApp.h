@@ -52,6 +52,9 @@ public:
 
 private:
     void ApplyLook();
+    // Hands the link of a start by the shell to this user's running reader; true when this
+    // start is to end (handed over, or refused as no link).
+    bool HandOverLink(const QString& link);
     // Serves links of later starts from now on; the own link, if any, as the first of them.
     void ListenForLinks(const QString& ownLink);
 

@@ -11,6 +11,15 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace {
+// A caption, widened where the font is wider than the one the layout was drawn for: the column
+// of values to its right leaves the room.
+void placeCaption(QLabel* caption, const QRect& units) {
+    placeInDialogUnits(caption, units);
+    caption->resize(qMax(caption->width(), caption->sizeHint().width()), caption->height());
+}
+} // namespace
+
 CsAboutDlg::CsAboutDlg(const QString& programFolder, QWidget* parent)
     : QDialog(parent), m_strProgramFolder(programFolder) {
     setObjectName(QStringLiteral("dialog%1").arg(IDD_ABOUTBOX));
@@ -23,11 +32,11 @@ CsAboutDlg::CsAboutDlg(const QString& programFolder, QWidget* parent)
     m_pTitle = new QLabel(LoadResString(IDS_PRODUCT_TITLE), this);
     m_pTitle->setObjectName(QStringLiteral("control%1").arg(IDC_ABOUT_TITLE));
     placeInDialogUnits(m_pTitle, {71, 6, 196, 12});
-    placeInDialogUnits(new QLabel(QStringLiteral("Release:"), this), {71, 53, 29, 8});
+    placeCaption(new QLabel(QStringLiteral("Release:"), this), {71, 53, 29, 8});
     m_pRelease = new QLabel(this);
     m_pRelease->setObjectName(QStringLiteral("control%1").arg(IDC_ABOUT_RELEASE));
     placeInDialogUnits(m_pRelease, {127, 53, 100, 8});
-    placeInDialogUnits(new QLabel(QStringLiteral("Systém: "), this), {71, 63, 47, 8});
+    placeCaption(new QLabel(QStringLiteral("Systém: "), this), {71, 63, 47, 8});
     m_pLink = new CsLinkLabel(QStringLiteral("Systémové informace"), this);
     m_pLink->setObjectName(QStringLiteral("control%1").arg(IDC_ABOUT_SYSINFO_LINK));
     placeInDialogUnits(m_pLink, {127, 63, 100, 8});
