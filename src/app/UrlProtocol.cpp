@@ -44,12 +44,15 @@ void runIfPresent(const QString& tool, const QStringList& arguments) {
 QString desktopEntryText(const QString& programPath) {
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
-                          "Version=1.5\n"
                           "Name=%1\n"
+                          "GenericName=Law Reader\n"
+                          "GenericName[cs]=Čtečka právních předpisů\n"
                           "Exec=%2%3\n"
+                          "Icon=cz.tavlin.Reader\n"
                           "MimeType=x-scheme-handler/tavlin;\n"
                           "Terminal=false\n"
-                          "Categories=Office;\n")
+                          "Categories=Office;Viewer;\n"
+                          "StartupWMClass=tavlin\n")
         .arg(LoadResString(IDS_APP_TITLE), execArgument(programPath), kShellLaunchArguments);
 }
 

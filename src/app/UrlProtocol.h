@@ -9,7 +9,9 @@
 // The desktop entry that makes the reader the user's handler of tavlin: links.
 inline constexpr char kDesktopId[] = "cz.tavlin.Reader.desktop";
 
-// The text of the desktop entry for the program file at `programPath`.
+// The text of the desktop entry for the program file at `programPath`. It has the id of the
+// installed menu entry, so that the user's registration takes that entry's place; a start from
+// it without a link is an ordinary start.
 QString desktopEntryText(const QString& programPath);
 
 // Writes the desktop entry into `applicationsFolder` (atomically, creating the folder); false

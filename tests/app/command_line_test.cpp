@@ -48,9 +48,18 @@ TEST(CommandLine, SwitchesAreExactWordsAfterSlashOrDash) {
     clearLaunchFlags();
 
     // A file name alone is recorded and opens nothing by itself.
-    const CTavlinCommandLineInfo plain = parse({"tavlin:DP"});
+    const CTavlinCommandLineInfo plain = parse({"Data/TavlinDemo.db"});
     EXPECT_FALSE(plain.m_bShellLaunch);
-    EXPECT_EQ(plain.m_strFileName, "tavlin:DP");
+    EXPECT_EQ(plain.m_strFileName, "Data/TavlinDemo.db");
+    EXPECT_EQ(g_bRefreshAfterDde, 0);
+
+    // A bare link, as a menu entry with "%u" gives it, is served as the shell's start is.
+    EXPECT_TRUE(parse({"TAVLIN:DP"}).m_bShellLaunch);
+    EXPECT_EQ(g_bSkipIndexFill, 1);
+    clearLaunchFlags();
+    // The switch without a link is an ordinary start: no lists are left empty.
+    EXPECT_FALSE(parse({"/QrmL568421563", "/dde"}).m_bShellLaunch);
+    EXPECT_EQ(g_bRefreshAfterDde + g_bSkipContentsFill + g_bSkipRegisterFill + g_bSkipIndexFill, 0);
 }
 
 TEST(UrlProtocol, DesignationIsTheRestAfterTheSchemeInAnyCase) {
@@ -74,6 +83,13 @@ TEST(UrlProtocol, DesktopEntryStartsTheProgramInShellLaunchModeForTheScheme) {
     EXPECT_TRUE(text.contains("\nName=TAVLIN\n"));
     EXPECT_TRUE(text.contains("\nExec=/opt/tavlin/bin/tavlin /QrmL568421563 /dde %u\n"));
     EXPECT_TRUE(text.contains("\nMimeType=x-scheme-handler/tavlin;\n"));
+    const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
+    if (!validator.isEmpty()) {
+        QProcess validate;
+        validate.start(validator, {folder + "/cz.tavlin.Reader.desktop"});
+        ASSERT_TRUE(validate.waitForFinished());
+        EXPECT_EQ(validate.exitCode(), 0) << validate.readAllStandardOutput().toStdString();
+    }
 
     // A path with blanks, quotes, backslashes or per cent signs is quoted for the Exec line.
     ASSERT_TRUE(writeDesktopEntry(folder, "/opt/my \"tavlin\" 100%/a\\b"));

@@ -56,12 +56,14 @@ protected:
         ASSERT_TRUE(m_first.waitForStarted());
     }
 
-    // A later start for `link`; its exit code.
-    int startSecond(const QString& link, const QString& messages) {
+    // A later start for `link` (by the shell's entry, or with the bare link as a menu entry
+    // with "%u" starts it); its exit code.
+    int startSecond(const QString& link, const QString& messages, bool bSwitch = true) {
         QProcess second;
         second.setProcessEnvironment(environment(messages));
         second.setWorkingDirectory("/");
-        second.start(m_strReader, {"/QrmL568421563", "/dde", link});
+        second.start(m_strReader,
+                     bSwitch ? QStringList{"/QrmL568421563", "/dde", link} : QStringList{link});
         if (!second.waitForFinished(30000)) {
             second.kill();
             second.waitForFinished();
@@ -104,7 +106,7 @@ TEST_F(LinkHandOver, SecondStartHandsItsLinkToTheRunningReaderAndEnds) {
     // The second start leaves the running reader's documents where they are.
     EXPECT_TRUE(QFile::exists(m_runtime.filePath("QrmHtml/D1.html")));
 
-    EXPECT_EQ(startSecond("tavlin:", secondMessages), 0);
+    EXPECT_EQ(startSecond("tavlin:", secondMessages, false), 0);
     EXPECT_TRUE(waitUntil(
         [&] { return messages(m_strFirstMessages).contains(LoadResString(IDS_INVALID_LINK)); },
         30000))
