@@ -1,14 +1,17 @@
 #include "app/ui/TavlinApp.h"
 #include "frame/ui/MainFrame.h"
 #include "navigation/ui/CsListFormPage.h"
+#include "navigation/ui/CsRejstrikPage.h"
 #include "navigation/ui/TvFormView.h"
 #include "platform/LaunchFlags.h"
 #include "support/TestSupport.h"
 #include "support/WaitUntil.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace {
@@ -41,6 +44,13 @@ TEST_F(RefreshAfterLink, FirstConversationEndFillsTheSkippedListOnceTwoSecondsLa
     frame.show();
     ASSERT_NE(contents(frame), nullptr);
     EXPECT_EQ(contents(frame)->GetRowCount(), 0);
+    auto* rejstrik = dynamic_cast<CsRejstrikPage*>(frame.GetNavView()->GetPage(1));
+    ASSERT_NE(rejstrik, nullptr);
+    const auto treeRows = [rejstrik] {
+        return rejstrik->m_tree && rejstrik->m_tree->model() ? rejstrik->m_tree->model()->rowCount()
+                                                             : 0;
+    };
+    EXPECT_EQ(treeRows(), 0);
     // The other list pages fill as usual.
     EXPECT_GT(dynamic_cast<CsListFormPage*>(frame.GetNavView()->GetPage(2))->GetRowCount(), 0);
 
@@ -50,6 +60,7 @@ TEST_F(RefreshAfterLink, FirstConversationEndFillsTheSkippedListOnceTwoSecondsLa
     EXPECT_EQ(contents(frame)->GetRowCount(), 0);
     ASSERT_TRUE(waitUntil([&] { return contents(frame)->GetRowCount() > 0; }, 5000));
     const int filled = contents(frame)->GetRowCount();
+    EXPECT_GT(treeRows(), 0);
 
     // Later conversations start no timer: a narrowed list stays as it is.
     contents(frame)->FillList("(ID = 1)");
