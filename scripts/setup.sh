@@ -16,6 +16,7 @@ packages=(
   dpkg-dev desktop-file-utils appstream
   poppler-utils
   hunspell-cs libhunspell-dev
+  xdg-utils
 )
 missing=()
 for package in "${packages[@]}"; do

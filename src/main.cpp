@@ -2,11 +2,15 @@
 #include "app/ui/PrintPdfCommand.h"
 #include "app/ui/TavlinApp.h"
 #include "app/ui/WebSchemes.h"
+#include "diagnostics/CrashReport.h"
 #include "frame/ui/MainFrame.h"
 #include "platform/TerminationSignals.h"
 
 #include <QDir>
 #include <QTimer>
+
+// From static initialisation on, a crash leaves a report in the folder current at start.
+static CrashGuard g_crashGuard;
 
 int main(int argc, char** argv) {
     // The web view shares its OpenGL contexts with the widgets.
@@ -35,6 +39,8 @@ int main(int argc, char** argv) {
         if (bTerminate)
             QTimer::singleShot(0, app.mainFrame(), [&app] { app.mainFrame()->close(); });
         result = app.exec();
+    } else {
+        result = app.StartExitCode();
     }
     app.ExitInstance();
     return result;

@@ -8,6 +8,8 @@ struct CTavlinCommandLineInfo {
     bool m_bShellLaunch = false;
     // --folder DIR: the program folder to use.
     QString m_strFolder;
+    // The first argument that is no switch: the link when the shell starts the reader for one.
+    QString m_strFileName;
 
     void ParseParam(const QString& param, bool bFlag);
     void ParseCommandLine(const QStringList& arguments);

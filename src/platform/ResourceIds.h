@@ -156,3 +156,28 @@ constexpr int ID_VIEW_TOOLBAR = 59392;
 constexpr bool isFixedLawCommand(int id) {
     return (id >= ID_FIXED_LAW_FIRST && id <= ID_FIXED_LAW_LAST) || id == ID_FIXED_LAW_EXTRA;
 }
+
+// About dialog, system information and crash report
+constexpr unsigned IDS_PRODUCT_TITLE = 57346; // the product title, also the picture's caption
+constexpr unsigned IDS_RELEASE_LABEL = 61477;
+constexpr unsigned IDS_SYSINFO_MEMORY = 61480;
+constexpr unsigned IDS_SYSINFO_TITLE = 61481;
+constexpr unsigned IDS_SYSINFO_SYSTEM_DISK = 61482;
+constexpr unsigned IDS_SYSINFO_PROGRAM_DISK = 61483;
+constexpr unsigned IDS_SYSINFO_OS = 61484;
+constexpr unsigned IDS_SYSINFO_DATA_ACCESS = 61485;
+constexpr unsigned IDS_CRASH_MEMORY = 61490;
+constexpr unsigned IDS_CRASH_SYSINFO_TITLE = 64491;
+constexpr unsigned IDS_CRASH_SYSTEM_DISK = 64492;
+constexpr unsigned IDS_CRASH_PROGRAM_DISK = 64493;
+constexpr unsigned IDS_CRASH_OS = 64494;
+constexpr unsigned IDS_CRASH_DATA_ACCESS = 64495;
+constexpr int IDD_ABOUTBOX = 100;
+constexpr int IDD_SYSTEM_INFO = 147;
+constexpr int IDB_ABOUT = 144;
+constexpr int IDC_LINK_HAND = 146; // the cursor over the link label
+constexpr int IDB_SYSTEM_INFO = 149;
+constexpr int IDC_ABOUT_TITLE = 1029;
+constexpr int IDC_ABOUT_RELEASE = 1034;
+constexpr int IDC_ABOUT_SYSINFO_LINK = 1035;
+constexpr int IDC_SYSINFO_TEXT = 1036;

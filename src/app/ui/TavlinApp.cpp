@@ -1,17 +1,22 @@
 #include "app/ui/TavlinApp.h"
 
 #include "app/CommandLineInfo.h"
+#include "app/UrlProtocol.h"
 #include "app/ui/MessageBoxPresenter.h"
 #include "app/ui/ReaderPages.h"
 #include "db/CollectionPassword.h"
 #include "db/DaoException.h"
 #include "db/ReportDaoError.h"
+#include "diagnostics/SystemInfo.h"
+#include "diagnostics/ui/AboutCommands.h"
 #include "frame/Looks.h"
 #include "frame/ui/MainFrame.h"
 #include "frame/ui/PictureWnd.h"
 #include "platform/ResourceIds.h"
+#include "platform/SingleInstance.h"
 #include "platform/Strings.h"
 
+#include <QDir>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
@@ -36,8 +41,17 @@ CTavlinApp* tavlinApp() {
 }
 
 bool CTavlinApp::InitInstance() {
+    BuildCrashHeader(QDir::currentPath());
     CTavlinCommandLineInfo cmdInfo;
     cmdInfo.ParseCommandLine(arguments());
+    if (cmdInfo.m_bRegister) {
+        m_nStartExitCode = RegisterUrlProtocol(applicationFilePath()) ? 0 : 1;
+        return false;
+    }
+    const QString link = cmdInfo.m_bShellLaunch ? cmdInfo.m_strFileName : QString();
+    if (!link.isEmpty() && HandOverLink(link))
+        return false;
+    m_bFoldersChecked = true;
     if (!m_folders.CheckFolders(cmdInfo.m_bShellLaunch, applicationFilePath(), cmdInfo.m_strFolder))
         return false;
     m_nAppLook = readAppLook();
@@ -53,16 +67,27 @@ bool CTavlinApp::InitInstance() {
         processEvents();
     }
     m_pMainFrame = std::make_unique<CMainFrame>(*this, cmdInfo.m_bShellLaunch);
+    RegisterAboutCommands(m_pMainFrame->GetCommandTable(), m_pMainFrame.get(),
+                          [this] { return m_folders.GetProgramFolder(); });
+    m_pMainFrame->UpdateCommandUI();
     m_pMainFrame->LoadCustomState();
     m_pMainFrame->ShowFavouritesAndStart();
     m_pMainFrame->ApplyLookColours();
     m_pMainFrame->setWindowTitle(LoadResString(IDS_APP_TITLE));
     m_pMainFrame->show();
     pPicture.reset();
+    ListenForLinks(link);
     return true;
 }
 
 int CTavlinApp::ExitInstance() {
+    m_pInstanceServer.reset();
+    // A start that only registered the scheme or handed its link over has nothing of its own
+    // in the working folder: it makes the folder, as every start does, and empties nothing.
+    if (!m_bFoldersChecked) {
+        m_folders.GetWorkingFolder();
+        return 0;
+    }
     m_folders.EmptyWorkingFolderAtExit();
     return 0;
 }

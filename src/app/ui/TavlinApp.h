@@ -9,6 +9,7 @@
 #include <memory>
 
 class CMainFrame;
+class InstanceServer;
 class MessageBoxPresenter;
 
 // The reader's application object: start-up in its fixed order, the open collection, the
@@ -19,9 +20,15 @@ public:
     CTavlinApp(int& argc, char** argv);
     ~CTavlinApp() override;
 
-    // Runs the start-up; false when it ended early (a message has been shown).
+    // Runs the start-up; false when it ended early (a message has been shown, or the start
+    // only registered the link scheme or handed its link to the running reader).
     bool InitInstance();
     int ExitInstance();
+    // The exit code of a start that ended early: 0 when it did what it was started for.
+    int StartExitCode() const { return m_nStartExitCode; }
+
+    // A link handed over by the shell: "tavlin:" and a designation opens that document.
+    void OpenDocumentFile(const QString& name);
 
     bool OpenDatabase();
     void CloseDatabase();
@@ -45,12 +52,22 @@ public:
 
 private:
     void ApplyLook();
+    // Hands the link of a start by the shell to this user's running reader; true when this
+    // start is to end (handed over, or refused as no link).
+    bool HandOverLink(const QString& link);
+    // Serves links of later starts from now on; the own link, if any, as the first of them.
+    void ListenForLinks(const QString& ownLink);
 
     std::unique_ptr<Database> m_pDatabase;
     PageFactories m_pageFactories;
     ProgramFolders m_folders;
     std::unique_ptr<MessageBoxPresenter> m_pPresenter;
     std::unique_ptr<CMainFrame> m_pMainFrame;
+    std::unique_ptr<InstanceServer> m_pInstanceServer;
+    int m_nStartExitCode = 1;
+    // The working folder is emptied at exit only by a start that prepared it: one that handed
+    // its link over must leave the running reader's documents alone.
+    bool m_bFoldersChecked = false;
 };
 
 // The running application object (there is exactly one).

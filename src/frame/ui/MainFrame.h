@@ -43,6 +43,10 @@ public:
     void UpdateCommandUI();
     // The toolbar context menu.
     QMenu* createPopupMenu() override;
+    // The end of a conversation that handed over a link. After the first one of a start through
+    // a link, timer 1 fills the lists that the start left empty, 2 s later.
+    void OnDDETerminate();
+    void OnTimer(int nIDEvent);
 
     // The find-in-text box of the "Hledat" toolbar, null when the user has taken it away.
     QComboBox* GetSearchCombo() const;

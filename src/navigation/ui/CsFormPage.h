@@ -29,6 +29,9 @@ public:
     virtual void OnFilePrint();
     virtual QString GetCounterText() const { return QString(); }
     virtual void OnSize(int cx, int cy);
+    // Fills the list that a start through a link left empty (the main window's timer 1 calls it
+    // for the contents, register and index pages).
+    virtual void FillSkippedList() {}
 
     // Paints the page in the application's look colour, or in the style's own when it is off.
     void ApplyLookColour();

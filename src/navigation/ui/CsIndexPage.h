@@ -17,6 +17,7 @@ public:
     void InitControls() override;
     QString GetCounterText() const override;
     void OnSize(int cx, int cy) override;
+    void FillSkippedList() override { FillIndex(); }
 
     // Refills the list for the chosen index, area and type.
     void FillIndex();

@@ -10,6 +10,8 @@ public:
     CsObsahPage(CTvFormView& host, NavigationApp& app) : CsListFormPage(131, host, app) {}
 
     void InitControls() override;
+    // The unfiltered list, whatever the combos say.
+    void FillSkippedList() override { FillList(QString()); }
     // Refills the list for the chosen area, type and "Zobraz" row; a choice without documents
     // keeps the rows and says so.
     void OnFilterChange();

@@ -15,6 +15,7 @@ public:
     void InitBaseCondition() override;
     void InitControls() override;
     QString GetCounterText() const override;
+    void FillSkippedList() override { FillTree(); }
 
     void FillOborCombo();
     // Rebuilds the tree for the chosen field.
