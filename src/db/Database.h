@@ -21,6 +21,10 @@ public:
     // password's salted hash.
     static std::unique_ptr<Database> create(const QString& path, const QString& password);
 
+    // Computes the stored Czech sort keys of the list sorts anew (adding them to a collection
+    // made without them) and refreshes the planner's statistics; throws DaoException.
+    void buildSortKeys();
+
     // Runs SQL statements as they stand (no dialect rewrite); throws DaoException.
     void executeScript(const QString& sql);
 

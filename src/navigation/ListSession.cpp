@@ -22,7 +22,7 @@ bool ListSession::Fill(const QString& strFilter) {
     QVector<int> ids;
     QStringList names;
     try {
-        CrDokument dokument(*m_pDatabase);
+        CrDokumentNames dokument(*m_pDatabase);
         dokument.m_strSort = dokument.m_strDefaultSort;
         dokument.m_strFilter = m_strListFilter;
         dokument.Open();
