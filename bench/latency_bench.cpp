@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>

@@ -199,54 +199,64 @@ bool onlyInnerUses(const QList<Token>& tokens, const QList<qsizetype>& solid, qs
     return groups.empty();
 }
 
+struct NoopJoin {
+    QList<qsizetype> dropped; // token indexes left out
+    qsizetype at = -1;        // where `replacement` goes
+    QString replacement;
+};
+
 // "SELECT DISTINCTROW t.* FROM t LEFT JOIN u ON t.k = u.x ..." where nothing else reads u lists
-// each row of t once, which is exactly t's rows: the join and the duplicate removal are dropped,
-// which spares SQLite a temporary table of every listed row. Returns the token indexes to leave
-// out (empty when the text has another shape).
-QList<qsizetype> noopJoinTokens(const QList<Token>& tokens) {
+// each row of t once, which is exactly t's rows: the duplicate removal is dropped and the join
+// becomes one with no rows, which spares SQLite a temporary table of every listed row while a
+// missing u still fails as before. Nothing is dropped when the text has another shape.
+NoopJoin noopJoin(const QList<Token>& tokens) {
     // A search's list of hits can be long: other texts are let go at their first two words.
     const qsizetype first =
         tokens.isEmpty() || tokens[0].kind != TokenKind::Space ? 0 : nextSolid(tokens, 0);
     const qsizetype second = nextSolid(tokens, first);
     if (second >= tokens.size() || !isWord(tokens[first], QLatin1StringView("SELECT")) ||
         !isWord(tokens[second], QLatin1StringView("DISTINCTROW")))
-        return {};
+        return NoopJoin{};
     const QList<qsizetype> solid = solidTokens(tokens);
     const auto word = [&](qsizetype k, const char* text) {
         return k < solid.size() && isWord(tokens[solid[k]], QLatin1StringView(text));
     };
     if (solid.size() < 17 || !word(0, "SELECT") || !word(1, "DISTINCTROW") ||
         !isPunct(tokens[solid[3]], '.') || !isPunct(tokens[solid[4]], '*') || !word(5, "FROM"))
-        return {};
+        return NoopJoin{};
     const QStringView t = nameOf(tokens[solid[2]]);
     if (!sameName(nameOf(tokens[solid[6]]), t))
-        return {};
+        return NoopJoin{};
     qsizetype k = 7;
     if (!word(k++, "LEFT"))
-        return {};
+        return NoopJoin{};
     if (word(k, "OUTER"))
         ++k;
     if (!word(k++, "JOIN") || k >= solid.size())
-        return {};
+        return NoopJoin{};
     const QStringView u = nameOf(tokens[solid[k++]]);
     if (u.isEmpty() || sameName(u, t) || !word(k++, "ON") ||
         !isJoinEquality(tokens, solid, k, t, u))
-        return {};
+        return NoopJoin{};
     const qsizetype joinEnd = k + 7; // first solid token after the join condition
     if (joinEnd < solid.size() && !word(joinEnd, "WHERE") && !word(joinEnd, "ORDER"))
-        return {};
+        return NoopJoin{};
     if (!onlyInnerUses(tokens, solid, joinEnd, u))
-        return {};
-    QList<qsizetype> dropped{solid[1]};
+        return NoopJoin{};
+    NoopJoin join;
+    join.dropped.append(solid[1]);
     for (qsizetype i = solid[6] + 1; i <= solid[joinEnd - 1]; ++i)
-        dropped.append(i);
-    return dropped;
+        join.dropped.append(i);
+    join.at = solid[6] + 1;
+    join.replacement = QStringLiteral(" LEFT JOIN (SELECT NULL FROM \"%1\" LIMIT 0) ON 0")
+                           .arg(u.toString().replace(QLatin1String("\""), QLatin1String("\"\"")));
+    return join;
 }
 } // namespace
 
 QString jetToSqlite(const QString& jetSql) {
     const QList<Token> tokens = tokenize(jetSql);
-    const QList<qsizetype> dropped = noopJoinTokens(tokens);
+    const NoopJoin join = noopJoin(tokens);
     QString out;
     out.reserve(jetSql.size() + 64);
     int depth = 0;
@@ -254,7 +264,9 @@ QString jetToSqlite(const QString& jetSql) {
     // Parenthesis depths whose closing parenthesis gets " COLLATE CS" after it.
     QList<int> collateAt;
     for (qsizetype i = 0; i < tokens.size(); ++i) {
-        if (dropped.contains(i))
+        if (i == join.at)
+            out += join.replacement;
+        if (join.dropped.contains(i))
             continue;
         const Token& token = tokens[i];
         switch (token.kind) {
