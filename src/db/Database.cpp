@@ -91,7 +91,7 @@ std::unique_ptr<Database> Database::create(const QString& path, const QString& p
 
 void Database::buildSortKeys() {
     executeScript(QStringLiteral("BEGIN;") + resourceText(QStringLiteral(":/sortkeys.sql")) +
-                  QStringLiteral("ANALYZE; COMMIT;"));
+                  QStringLiteral("COMMIT;"));
 }
 
 void Database::executeScript(const QString& sql) {

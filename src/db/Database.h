@@ -22,7 +22,7 @@ public:
     static std::unique_ptr<Database> create(const QString& path, const QString& password);
 
     // Computes the stored Czech sort keys of the list sorts anew (adding them to a collection
-    // made without them) and refreshes the planner's statistics; throws DaoException.
+    // made without them); throws DaoException.
     void buildSortKeys();
 
     // Runs SQL statements as they stand (no dialect rewrite); throws DaoException.

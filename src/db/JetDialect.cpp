@@ -252,11 +252,29 @@ NoopJoin noopJoin(const QList<Token>& tokens) {
                            .arg(u.toString().replace(QLatin1String("\""), QLatin1String("\"\"")));
     return join;
 }
+// Whether the statement joins tables at its top level (a join that was made empty aside).
+bool joinsTables(const QList<Token>& tokens, const NoopJoin& join) {
+    int depth = 0;
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        if (isPunct(tokens[i], '('))
+            ++depth;
+        else if (isPunct(tokens[i], ')'))
+            --depth;
+        else if (depth == 0 && isWord(tokens[i], QLatin1StringView("JOIN")) &&
+                 !join.dropped.contains(i))
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 QString jetToSqlite(const QString& jetSql) {
     const QList<Token> tokens = tokenize(jetSql);
     const NoopJoin join = noopJoin(tokens);
+    // The stored sort keys are indexes on jet_sortkey. A sort of joined rows calls the same key
+    // by another name: walking the whole key index against the joined table (which SQLite
+    // prefers to save the sort) is slower than sorting the rows the join yields.
+    const QLatin1String sortKey(joinsTables(tokens, join) ? "jet_joinsortkey" : "jet_sortkey");
     QString out;
     out.reserve(jetSql.size() + 64);
     int depth = 0;
@@ -296,7 +314,7 @@ QString jetToSqlite(const QString& jetSql) {
             } else if (isWord(token, QLatin1StringView("LEFT")) && next < tokens.size() &&
                        isPunct(tokens[next], '(')) {
                 if (orderByDepth == depth) {
-                    out += QLatin1String("jet_sortkey");
+                    out += sortKey;
                 } else {
                     out += QLatin1String("jet_left");
                     collateAt.append(depth + 1);

@@ -95,5 +95,6 @@ void registerJetFunctions(sqlite3* db) {
     sqlite3_create_collation(db, "CS", SQLITE_UTF8, nullptr, czechCollation);
     sqlite3_create_function(db, "jet_left", 2, flags, nullptr, jetLeft, nullptr, nullptr);
     sqlite3_create_function(db, "jet_sortkey", 2, flags, nullptr, jetSortKey, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_joinsortkey", 2, flags, nullptr, jetSortKey, nullptr, nullptr);
     sqlite3_create_function(db, "like", 2, flags, nullptr, jetLike, nullptr, nullptr);
 }
