@@ -73,6 +73,11 @@ std::unique_ptr<Database> Database::open(const QString& path, const QString& pas
     return database;
 }
 
+std::unique_ptr<Database> Database::openReadOnlyTwin() const {
+    return std::unique_ptr<Database>(
+        new Database(openConnection(m_strPath, SQLITE_OPEN_READONLY), m_strPath));
+}
+
 std::unique_ptr<Database> Database::create(const QString& path, const QString& password) {
     if (QFileInfo::exists(path))
         throw DaoException(QStringLiteral("Soubor '%1' již existuje.").arg(path));

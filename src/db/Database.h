@@ -25,6 +25,10 @@ public:
     // made without them); throws DaoException.
     void buildSortKeys();
 
+    // Another read-only connection to this collection (its password was checked when this one
+    // was opened), for work on another thread; throws DaoException.
+    std::unique_ptr<Database> openReadOnlyTwin() const;
+
     // Runs SQL statements as they stand (no dialect rewrite); throws DaoException.
     void executeScript(const QString& sql);
 
