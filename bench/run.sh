@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Side-by-side timings on a generated collection: each reader operation against the plain sqlite3
-# shell query that reads the same rows. Usage: bench/run.sh [BUILD_DIR] [DOCUMENTS]
+# shell query that reads the same rows, then the window's longest freezes and its memory, and one
+# summary table of medians and ratios at the end.
+# Usage: bench/run.sh [BUILD_DIR] [DOCUMENTS]; RUNS (7) and WARMUP (1) set the runs of each timing.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/release}
 documents=${2:-100000}
+runs=${RUNS:-7}
+warmup=${WARMUP:-1}
 folder=${BENCH_FOLDER:-/tmp/tavlin-bench-$documents}
 cli="$build/tools/tavlin-cli"
 [ -x "$cli" ] || cli="$build/tavlin-cli"
@@ -16,9 +20,14 @@ command -v hyperfine >/dev/null || {
   $sudo apt-get install -y -qq hyperfine
 }
 
+new_folder() {
+  mkdir -p "$1/Data" "$1/Index"
+  rm -rf "$1/Html"
+  cp -r "$root/res/Html" "$1/Html"
+}
+
 if [ ! -f "$folder/Data/TavlinDemo.db" ]; then
-  mkdir -p "$folder/Data" "$folder/Index"
-  cp -r "$root/res/Html" "$folder/Html"
+  new_folder "$folder"
   echo "generating $documents documents"
   /usr/bin/time -f "generate: %e s, %M KiB" \
     "$cli" db generate --out "$folder/Data/TavlinDemo.db" --documents "$documents" --seed 7
@@ -26,45 +35,56 @@ if [ ! -f "$folder/Data/TavlinDemo.db" ]; then
 fi
 db="$folder/Data/TavlinDemo.db"
 index="$folder/Index/fulltext.db"
-
-run() {
-  hyperfine -N --warmup 1 --runs "${RUNS:-7}" "$@"
-}
-
-echo "== contents list (all regulations) =="
-run -n reader "$cli list --page contents --folder $folder" \
-  -n sqlite3 "sqlite3 $db \"SELECT ID, jmeno FROM dokument WHERE pohled = 1 ORDER BY substr(jmeno, 1, 255), poradi, ID\""
-/usr/bin/time -f "reader list peak memory: %M KiB" "$cli" list --page contents --folder "$folder" >/dev/null
-
-echo "== contents refiltered by an area =="
-run -n reader "$cli list --page contents --area 3 --folder $folder" \
-  -n sqlite3 "sqlite3 $db \"SELECT ID, jmeno FROM dokument WHERE pohled = 1 AND ID IN (SELECT dokument FROM dokumentOblast WHERE oblast = 3) ORDER BY substr(jmeno, 1, 255), poradi, ID\""
-
-field=$(sqlite3 "$db" "SELECT obor FROM dokument WHERE pohled = 2 GROUP BY obor ORDER BY count(*) DESC LIMIT 1")
-echo "== register tree of the largest field ($field, $(sqlite3 "$db" "SELECT count(*) FROM dokument WHERE pohled = 2 AND obor = $field") entries); an empty field shows the start-up =="
-run -n reader "$cli register --field $field --folder $folder" \
-  -n sqlite3 "sqlite3 $db \"SELECT * FROM dokument WHERE pohled = 2 AND obor = $field ORDER BY poradi\"" \
-  -n "reader: empty field" "$cli register --field 0 --folder $folder"
-
-echo "== index of all: full texts by number and amendment titles =="
-run -n reader "$cli index --choice 3 --folder $folder" \
-  -n sqlite3 "sqlite3 $db \"SELECT ID, jmeno, norma, NULL AS nazev, substr(norma, 1, 255) AS poradi FROM dokument WHERE pohled = 1 AND norma IS NOT NULL UNION ALL SELECT ID, jmeno, norma, nazev, substr(nazev, 1, 255) AS poradi FROM dokument JOIN dokumentNorma ON dokument.ID = dokumentNorma.dokument ORDER BY poradi COLLATE BINARY\""
-
-core_bench="$build/bench/core_bench"
-if [ -x "$core_bench" ]; then
-  echo "== in one process: register tree, index of all, quick find and opening a row, beside the plain queries =="
-  TAVLIN_BENCH_FOLDER=$folder "$core_bench" --benchmark_filter='Register|IndexAll|QuickFind|OpenRow' \
-    --benchmark_repetitions="${RUNS:-7}" --benchmark_report_aggregates_only=true
+# A collection kept from an older build gets its stored sort keys.
+if [ "$(sqlite3 "$db" "SELECT count(*) FROM sqlite_master WHERE name = 'dokument_jmeno_klic'")" = 0 ]; then
+  /usr/bin/time -f "db upgrade: %e s, %M KiB" "$cli" db upgrade --folder "$folder"
 fi
 
-largest=$(sqlite3 "$db" "SELECT dokument FROM dokumentSekce GROUP BY dokument ORDER BY count(*) DESC LIMIT 1")
-echo "== assembly of the largest document ($largest, $(sqlite3 "$db" "SELECT count(*) FROM dokumentSekce WHERE dokument = $largest") section versions) =="
 out=$(mktemp -d)
-run -n reader "$cli show --id $largest --out $out --folder $folder" \
-  -n sqlite3 "sqlite3 $db \".output $out/plain.html\" \"SELECT * FROM dokumentSekceView WHERE dokument = $largest ORDER BY dokument, poradi, datumNovelizace\""
+trap 'rm -rf "$out"' EXIT
+export XDG_CONFIG_HOME="$out/config"
+summary="$out/summary.txt"
 
-echo "== full-text search (scope 7, by number) against the same FTS5 match joined to dokument =="
-export XDG_CONFIG_HOME=${XDG_CONFIG_HOME_BENCH:-$(mktemp -d)}
+# compare TITLE READER_COMMAND PLAIN_COMMAND: both timed by hyperfine; the medians go into the
+# summary.
+compare() {
+  echo "== $1 =="
+  hyperfine -N --warmup "$warmup" --runs "$runs" --export-csv "$out/timing.csv" \
+    -n reader "$2" -n sqlite3 "$3"
+  # CSV columns: command, mean, stddev, median, user, system, min, max (seconds).
+  awk -F, -v title="$1" 'NR == 2 { r = $4 } NR == 3 { p = $4 }
+    END { printf "%-44s %10.1f %10.1f %7.2f\n", title, r * 1000, p * 1000, r / p }' \
+    "$out/timing.csv" >>"$summary"
+}
+
+compare "contents list (all regulations)" \
+  "$cli list --page contents --folder $folder" \
+  "sqlite3 $db \"SELECT ID, jmeno FROM dokument WHERE pohled = 1 ORDER BY substr(jmeno, 1, 255) COLLATE BINARY, poradi, ID\""
+
+compare "contents refiltered by an area" \
+  "$cli list --page contents --area 3 --folder $folder" \
+  "sqlite3 $db \"SELECT ID, jmeno FROM dokument WHERE pohled = 1 AND ID IN (SELECT dokument FROM dokumentOblast WHERE oblast = 3) ORDER BY substr(jmeno, 1, 255) COLLATE BINARY, poradi, ID\""
+
+field=$(sqlite3 "$db" "SELECT obor FROM dokument WHERE pohled = 2 GROUP BY obor ORDER BY count(*) DESC LIMIT 1")
+compare "register tree of the largest field ($field)" \
+  "$cli register --field $field --folder $folder" \
+  "sqlite3 $db \"SELECT * FROM dokument WHERE pohled = 2 AND obor = $field ORDER BY poradi\""
+echo "== register: an empty field shows the start-up =="
+hyperfine -N --warmup "$warmup" --runs "$runs" "$cli register --field 0 --folder $folder"
+
+compare "index of all: numbers and amendment titles" \
+  "$cli index --choice 3 --folder $folder" \
+  "sqlite3 $db \"SELECT ID, jmeno, norma, NULL AS nazev, substr(norma, 1, 255) AS poradi FROM dokument WHERE pohled = 1 AND norma IS NOT NULL UNION ALL SELECT ID, jmeno, norma, nazev, substr(nazev, 1, 255) AS poradi FROM dokument JOIN dokumentNorma ON dokument.ID = dokumentNorma.dokument ORDER BY poradi COLLATE BINARY\""
+
+largest=$(sqlite3 "$db" "SELECT dokument FROM dokumentSekce GROUP BY dokument ORDER BY count(*) DESC LIMIT 1")
+versions=$(sqlite3 "$db" "SELECT count(*) FROM dokumentSekce WHERE dokument = $largest")
+# The shell knows no Czech collation, so it reads the tables under the section view, which
+# carries the collated name columns.
+compare "assembly of the largest document ($versions versions)" \
+  "$cli show --id $largest --out $out/show --folder $folder" \
+  "sqlite3 $db \".output $out/plain.html\" \"SELECT s.dokument, s.sekce, s.poradi, s.obsah, d.norma, d.jmeno, s.datumNovelizace, s.datumDo FROM dokumentSekce s JOIN dokument d ON d.ID = s.dokument WHERE s.dokument = $largest ORDER BY s.dokument, s.poradi, s.datumNovelizace\""
+
+# The same FTS5 match joined to dokument, as the reader's search with scope 7 sorted by number.
 search_sql() {
   echo "ATTACH '$index' AS ft; SELECT d.ID, d.norma, d.jmeno, s.datumDo FROM dokumentSekce s" \
     "JOIN dokument d ON d.ID = s.dokument WHERE s.sekce IN (SELECT rowid FROM ft.sekceText" \
@@ -72,17 +92,38 @@ search_sql() {
     "(SELECT rowid FROM ft.dokumentText WHERE dokumentText MATCH '$1')) AND d.pohled = 1" \
     "ORDER BY substr(d.norma, 1, 255) COLLATE BINARY, d.ID, s.datumNovelizace DESC;" >"$out/$2.sql"
 }
-search_sql '"daň"' word
+search_sql '"plátce"' word
+search_sql '"daň"' common
 search_sql '"daň" "plátce"' words
 search_sql '"účetní jednotka"' phrase
 search_sql 'NEAR("zaměstnanec" "pojistné", 8)' near
 search_sql '"daň" OR "clo"' or
-for pair in "word|daň" "words|daň plátce" "phrase|\"účetní jednotka\"" \
+for pair in "word|plátce" "common|daň" "words|daň plátce" "phrase|\"účetní jednotka\"" \
   "near|zaměstnanec u pojistné" "or|daň nebo clo"; do
   name=${pair%%|*}
   text=${pair#*|}
-  run -n "reader: $text" "$cli search '$text' --scope 7 --show 2 --sort 0 --folder $folder" \
-    -n "sqlite3: $name" "sqlite3 $db '.read $out/$name.sql'"
+  compare "search $text" \
+    "$cli search '$text' --scope 7 --show 2 --sort 0 --folder $folder" \
+    "sqlite3 $db '.read $out/$name.sql'"
 done
 ls -l "$index" "$db"
-rm -rf "$out"
+
+echo "== the window: longest freeze of each operation (10 ms heartbeat) =="
+latency="$build/bench/latency_bench"
+TAVLIN_BENCH_FOLDER="$folder" /usr/bin/time -f "%M" -o "$out/full.mem" "$latency" | tee "$out/latency.txt"
+empty="$out/empty"
+new_folder "$empty"
+"$cli" db create --out "$empty/Data/TavlinDemo.db"
+"$cli" index build --folder "$empty" >/dev/null
+TAVLIN_BENCH_FOLDER="$empty" "$latency" --open-only | tee "$out/empty.txt"
+
+echo
+echo "== summary: $documents documents, medians of $runs runs (ms), reader / plain sqlite3 shell =="
+printf "%-44s %10s %10s %7s\n" "operation" "reader" "sqlite3" "ratio"
+cat "$summary"
+echo "window, worst stall per operation (ms):"
+awk '/^operation/ { on = 1; next } on && /^memory|^rows/ { on = 0 } on' "$out/latency.txt"
+full=$(sed -n 's/^memory: .* \([0-9]*\) KiB with every list filled$/\1/p' "$out/latency.txt")
+bare=$(sed -n 's/^memory: .* \([0-9]*\) KiB with every list filled$/\1/p' "$out/empty.txt")
+awk -v full="$full" -v bare="$bare" -v whole="$(cat "$out/full.mem")" 'BEGIN {
+  printf "peak memory with every list filled: %d KiB, same window on an empty collection: %d KiB, ratio %.2f (whole run: %d KiB)\n", full, bare, full / bare, whole }'

@@ -17,6 +17,7 @@ packages=(
   poppler-utils
   hunspell-cs libhunspell-dev
   xdg-utils
+  hyperfine time
 )
 missing=()
 for package in "${packages[@]}"; do
@@ -52,6 +53,9 @@ test)
   ASAN_OPTIONS=detect_leaks=1 ctest --preset asan -L core -j "$jobs"
   # Installed into a prefix and as a package, the reader starts from the desktop menu's folder.
   bash tests/install/check_install.sh build/release
+  # The benchmark script once on a small generated collection, so that it cannot break unseen.
+  RUNS=1 WARMUP=0 BENCH_FOLDER="$(mktemp -d)/bench-1000" QT_QPA_PLATFORM=offscreen \
+    bash bench/run.sh build/release 1000
   ;;
 *)
   echo "usage: scripts/setup.sh run|test" >&2

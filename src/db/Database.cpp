@@ -43,6 +43,12 @@ sqlite3* openConnection(const QString& path, int flags) {
     registerJetFunctions(db);
     return db;
 }
+QString resourceText(const QString& name) {
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DaoException(QStringLiteral("Schéma databáze chybí."));
+    return QString::fromUtf8(file.readAll());
+}
 } // namespace
 
 QString sqliteErrorText(sqlite3* db) {
@@ -67,22 +73,30 @@ std::unique_ptr<Database> Database::open(const QString& path, const QString& pas
     return database;
 }
 
+std::unique_ptr<Database> Database::openReadOnlyTwin() const {
+    return std::unique_ptr<Database>(
+        new Database(openConnection(m_strPath, SQLITE_OPEN_READONLY), m_strPath));
+}
+
 std::unique_ptr<Database> Database::create(const QString& path, const QString& password) {
     if (QFileInfo::exists(path))
         throw DaoException(QStringLiteral("Soubor '%1' již existuje.").arg(path));
     std::unique_ptr<Database> database(
         new Database(openConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), path));
-    QFile schema(QStringLiteral(":/schema.sql"));
-    if (!schema.open(QIODevice::ReadOnly))
-        throw DaoException(QStringLiteral("Schéma databáze chybí."));
     const QByteArray salt = QByteArray::number(QRandomGenerator::system()->generate64(), 16);
     // One transaction: the schema is written with a single sync instead of one per statement.
     database->executeScript(
-        QStringLiteral("BEGIN;") + QString::fromUtf8(schema.readAll()) +
+        QStringLiteral("BEGIN;") + resourceText(QStringLiteral(":/schema.sql")) +
+        resourceText(QStringLiteral(":/sortkeys.sql")) +
         QStringLiteral("INSERT INTO tavlinInfo (name, value) VALUES ('salt', '%1'), ('hash', '%2');"
                        "COMMIT;")
             .arg(QString::fromLatin1(salt), QString::fromLatin1(passwordHash(salt, password))));
     return database;
+}
+
+void Database::buildSortKeys() {
+    executeScript(QStringLiteral("BEGIN;") + resourceText(QStringLiteral(":/sortkeys.sql")) +
+                  QStringLiteral("COMMIT;"));
 }
 
 void Database::executeScript(const QString& sql) {

@@ -21,6 +21,14 @@ public:
     // password's salted hash.
     static std::unique_ptr<Database> create(const QString& path, const QString& password);
 
+    // Computes the stored Czech sort keys of the list sorts anew (adding them to a collection
+    // made without them); throws DaoException.
+    void buildSortKeys();
+
+    // Another read-only connection to this collection (its password was checked when this one
+    // was opened), for work on another thread; throws DaoException.
+    std::unique_ptr<Database> openReadOnlyTwin() const;
+
     // Runs SQL statements as they stand (no dialect rewrite); throws DaoException.
     void executeScript(const QString& sql);
 

@@ -50,6 +50,15 @@ void CrDokument::DoFieldExchange() {
     FieldText(m_redirectPar, "redirectPar");
 }
 
+void CrDokumentNames::DoFieldExchange() {
+    FieldLong(m_ID, "ID");
+    FieldText(m_jmeno, "jmeno");
+    for (const char* column :
+         {"ozn", "pohled", "obor", "typ", "poradi", "norma", "uroven", "priloha", "novinka",
+          "nasledovnik", "platnostZacatek", "platnostKonec", "redirectId", "redirectPar"})
+        FieldDeferred(column);
+}
+
 void CrDokumentSekceView::DoFieldExchange() {
     FieldLong(m_dokument, "dokument");
     FieldLong(m_sekce, "sekce");

@@ -71,6 +71,17 @@ protected:
     void DoFieldExchange() override;
 };
 
+// The documents of a list page: the same SQL and the same checked columns as CrDokument, but
+// only the identifier and the name are read from each row, as a list of tens of thousands of
+// rows shows nothing else.
+class CrDokumentNames : public CrDokument {
+public:
+    using CrDokument::CrDokument;
+
+protected:
+    void DoFieldExchange() override;
+};
+
 class CrDokumentSekceView : public Recordset {
 public:
     explicit CrDokumentSekceView(Database& database) : Recordset(database) {

@@ -1,6 +1,7 @@
 #include "db/JetDialect.h"
 
 #include <QList>
+#include <vector>
 
 namespace {
 enum class TokenKind { Space, Word, Number, Text, Quoted, Bracket, Punct };
@@ -123,10 +124,157 @@ TopLevelClauses findTopLevelClauses(QStringView sql) {
     }
     return clauses;
 }
+
+// The name a Word or Bracket token stands for; empty for other tokens.
+QStringView nameOf(const Token& token) {
+    if (token.kind == TokenKind::Word)
+        return token.text;
+    if (token.kind != TokenKind::Bracket)
+        return {};
+    QStringView name = token.text.mid(1);
+    return name.endsWith(QLatin1Char(']')) ? name.chopped(1) : name;
+}
+
+bool sameName(QStringView a, QStringView b) {
+    return !a.isEmpty() && a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// The indexes of the tokens that are not white space.
+QList<qsizetype> solidTokens(const QList<Token>& tokens) {
+    QList<qsizetype> solid;
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].kind != TokenKind::Space)
+            solid.append(i);
+    }
+    return solid;
+}
+
+// Whether the solid tokens from `at` on are "a.b = c.d" with {a, c} = {t, u}.
+bool isJoinEquality(const QList<Token>& tokens, const QList<qsizetype>& solid, qsizetype at,
+                    QStringView t, QStringView u) {
+    if (at + 7 > solid.size())
+        return false;
+    const auto tok = [&](qsizetype k) -> const Token& { return tokens[solid[at + k]]; };
+    if (!isPunct(tok(1), '.') || !isPunct(tok(3), '=') || !isPunct(tok(5), '.') ||
+        nameOf(tok(2)).isEmpty() || nameOf(tok(6)).isEmpty())
+        return false;
+    const QStringView left = nameOf(tok(0));
+    const QStringView right = nameOf(tok(4));
+    return (sameName(left, t) && sameName(right, u)) || (sameName(left, u) && sameName(right, t));
+}
+
+// Whether every use of table `u` among the solid tokens from `from` on is inside a parenthesised
+// subquery that names `u` in its own FROM or JOIN, so that none refers to the outer `u`.
+bool onlyInnerUses(const QList<Token>& tokens, const QList<qsizetype>& solid, qsizetype from,
+                   QStringView u) {
+    // For each open parenthesis: whether its own level names u after FROM or JOIN, and how
+    // often it reads u.
+    struct Group {
+        bool ownsU = false;
+        int uses = 0;
+    };
+    std::vector<Group> groups;
+    for (qsizetype k = from; k < solid.size(); ++k) {
+        const Token& token = tokens[solid[k]];
+        if (isPunct(token, '(')) {
+            groups.push_back({});
+            continue;
+        }
+        if (isPunct(token, ')')) {
+            if (groups.empty() || (groups.back().uses > 0 && !groups.back().ownsU))
+                return false;
+            groups.pop_back();
+            continue;
+        }
+        if (!sameName(nameOf(token), u))
+            continue;
+        if (groups.empty())
+            return false;
+        const Token& before = tokens[solid[k - 1]];
+        if (isWord(before, QLatin1StringView("FROM")) || isWord(before, QLatin1StringView("JOIN")))
+            groups.back().ownsU = true;
+        else
+            ++groups.back().uses;
+    }
+    return groups.empty();
+}
+
+struct NoopJoin {
+    QList<qsizetype> dropped; // token indexes left out
+    qsizetype at = -1;        // where `replacement` goes
+    QString replacement;
+};
+
+// "SELECT DISTINCTROW t.* FROM t LEFT JOIN u ON t.k = u.x ..." where nothing else reads u lists
+// each row of t once, which is exactly t's rows: the duplicate removal is dropped and the join
+// becomes one with no rows, which spares SQLite a temporary table of every listed row while a
+// missing u still fails as before. Nothing is dropped when the text has another shape.
+NoopJoin noopJoin(const QList<Token>& tokens) {
+    // A search's list of hits can be long: other texts are let go at their first two words.
+    const qsizetype first =
+        tokens.isEmpty() || tokens[0].kind != TokenKind::Space ? 0 : nextSolid(tokens, 0);
+    const qsizetype second = nextSolid(tokens, first);
+    if (second >= tokens.size() || !isWord(tokens[first], QLatin1StringView("SELECT")) ||
+        !isWord(tokens[second], QLatin1StringView("DISTINCTROW")))
+        return NoopJoin{};
+    const QList<qsizetype> solid = solidTokens(tokens);
+    const auto word = [&](qsizetype k, const char* text) {
+        return k < solid.size() && isWord(tokens[solid[k]], QLatin1StringView(text));
+    };
+    if (solid.size() < 17 || !word(0, "SELECT") || !word(1, "DISTINCTROW") ||
+        !isPunct(tokens[solid[3]], '.') || !isPunct(tokens[solid[4]], '*') || !word(5, "FROM"))
+        return NoopJoin{};
+    const QStringView t = nameOf(tokens[solid[2]]);
+    if (!sameName(nameOf(tokens[solid[6]]), t))
+        return NoopJoin{};
+    qsizetype k = 7;
+    if (!word(k++, "LEFT"))
+        return NoopJoin{};
+    if (word(k, "OUTER"))
+        ++k;
+    if (!word(k++, "JOIN") || k >= solid.size())
+        return NoopJoin{};
+    const QStringView u = nameOf(tokens[solid[k++]]);
+    if (u.isEmpty() || sameName(u, t) || !word(k++, "ON") ||
+        !isJoinEquality(tokens, solid, k, t, u))
+        return NoopJoin{};
+    const qsizetype joinEnd = k + 7; // first solid token after the join condition
+    if (joinEnd < solid.size() && !word(joinEnd, "WHERE") && !word(joinEnd, "ORDER"))
+        return NoopJoin{};
+    if (!onlyInnerUses(tokens, solid, joinEnd, u))
+        return NoopJoin{};
+    NoopJoin join;
+    join.dropped.append(solid[1]);
+    for (qsizetype i = solid[6] + 1; i <= solid[joinEnd - 1]; ++i)
+        join.dropped.append(i);
+    join.at = solid[6] + 1;
+    join.replacement = QStringLiteral(" LEFT JOIN (SELECT NULL FROM \"%1\" LIMIT 0) ON 0")
+                           .arg(u.toString().replace(QLatin1String("\""), QLatin1String("\"\"")));
+    return join;
+}
+// Whether the statement joins tables at its top level (a join that was made empty aside).
+bool joinsTables(const QList<Token>& tokens, const NoopJoin& join) {
+    int depth = 0;
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        if (isPunct(tokens[i], '('))
+            ++depth;
+        else if (isPunct(tokens[i], ')'))
+            --depth;
+        else if (depth == 0 && isWord(tokens[i], QLatin1StringView("JOIN")) &&
+                 !join.dropped.contains(i))
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 QString jetToSqlite(const QString& jetSql) {
     const QList<Token> tokens = tokenize(jetSql);
+    const NoopJoin join = noopJoin(tokens);
+    // The stored sort keys are indexes on jet_sortkey. A sort of joined rows calls the same key
+    // by another name: walking the whole key index against the joined table (which SQLite
+    // prefers to save the sort) is slower than sorting the rows the join yields.
+    const QLatin1String sortKey(joinsTables(tokens, join) ? "jet_joinsortkey" : "jet_sortkey");
     QString out;
     out.reserve(jetSql.size() + 64);
     int depth = 0;
@@ -134,6 +282,10 @@ QString jetToSqlite(const QString& jetSql) {
     // Parenthesis depths whose closing parenthesis gets " COLLATE CS" after it.
     QList<int> collateAt;
     for (qsizetype i = 0; i < tokens.size(); ++i) {
+        if (i == join.at)
+            out += join.replacement;
+        if (join.dropped.contains(i))
+            continue;
         const Token& token = tokens[i];
         switch (token.kind) {
         case TokenKind::Bracket: {
@@ -162,7 +314,7 @@ QString jetToSqlite(const QString& jetSql) {
             } else if (isWord(token, QLatin1StringView("LEFT")) && next < tokens.size() &&
                        isPunct(tokens[next], '(')) {
                 if (orderByDepth == depth) {
-                    out += QLatin1String("jet_sortkey");
+                    out += sortKey;
                 } else {
                     out += QLatin1String("jet_left");
                     collateAt.append(depth + 1);

@@ -1,5 +1,7 @@
 #include "navigation/DocumentListModel.h"
 
+#include <algorithm>
+
 int DocumentListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_ids.size());
 }
@@ -36,5 +38,15 @@ void DocumentListModel::appendRow(int id, const QString& name) {
     beginInsertRows(QModelIndex(), row, row);
     m_ids.append(id);
     m_names.append(name);
+    endInsertRows();
+}
+
+void DocumentListModel::appendRows(const QVector<int>& ids, const QStringList& names) {
+    const qsizetype count = std::min(ids.size(), names.size());
+    if (count == 0)
+        return;
+    beginInsertRows({}, int(m_ids.size()), int(m_ids.size() + count - 1));
+    m_ids += ids.first(count);
+    m_names += names.first(count);
     endInsertRows();
 }

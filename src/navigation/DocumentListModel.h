@@ -5,7 +5,8 @@
 #include <QVector>
 
 // The rows of a document list: each row is one document's name with its identifier as item
-// data (Qt::UserRole). Rows are replaced as a whole, so a long list costs one model reset.
+// data (Qt::UserRole). Rows are replaced as a whole, so a long list costs one model reset, or
+// appended in parts while a long list is read.
 class DocumentListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -20,6 +21,7 @@ public:
     void clear() { setRows({}, {}); }
     // Adds one row after the last.
     void appendRow(int id, const QString& name);
+    void appendRows(const QVector<int>& ids, const QStringList& names);
     void setHeaderText(const QString& text) { m_strHeader = text; }
 
     int idAt(int row) const { return m_ids.value(row); }

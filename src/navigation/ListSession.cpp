@@ -6,6 +6,8 @@
 #include "db/ReportDaoError.h"
 #include "platform/ResourceIds.h"
 
+#include <limits>
+
 ListSession::ListSession(Database* database, int nTemplateId)
     : m_nTemplateId(nTemplateId), m_strBaseCondition(baseConditionForTemplate(nTemplateId)),
       m_pDatabase(database) {}
@@ -15,29 +17,54 @@ QString ListSession::contentsFilter(int nOblast, int nTyp, int nZobraz) {
                            novelizaceCondition(nZobraz)});
 }
 
+ListSession::~ListSession() = default;
+
 bool ListSession::Fill(const QString& strFilter) {
+    if (!Start(strFilter))
+        return false;
+    while (FetchMore(std::numeric_limits<int>::max())) {
+    }
+    return !m_bFetchFailed;
+}
+
+bool ListSession::Start(const QString& strFilter) {
+    m_pFetching.reset();
+    m_bFetchFailed = false;
     m_strListFilter = strFilter.isEmpty() ? m_strBaseCondition : strFilter;
     if (!m_pDatabase)
         return false;
-    QVector<int> ids;
-    QStringList names;
     try {
-        CrDokument dokument(*m_pDatabase);
-        dokument.m_strSort = dokument.m_strDefaultSort;
-        dokument.m_strFilter = m_strListFilter;
-        dokument.Open();
-        for (; !dokument.IsEOF(); dokument.MoveNext()) {
-            ids << dokument.m_ID;
-            names << dokument.m_jmeno;
-        }
-        dokument.Close();
+        auto dokument = std::make_unique<CrDokumentNames>(*m_pDatabase);
+        dokument->m_strSort = dokument->m_strDefaultSort;
+        dokument->m_strFilter = m_strListFilter;
+        dokument->Open();
+        m_pFetching = std::move(dokument);
     } catch (const DaoException& e) {
         ReportDaoError(0, e);
         return false;
     }
-    m_ids = std::move(ids);
-    m_names = std::move(names);
+    m_ids.clear();
+    m_names.clear();
     return true;
+}
+
+bool ListSession::FetchMore(int nMaxRows) {
+    if (!m_pFetching)
+        return false;
+    try {
+        CrDokumentNames& dokument = *m_pFetching;
+        for (int n = 0; n < nMaxRows && !dokument.IsEOF(); ++n, dokument.MoveNext()) {
+            m_ids << dokument.m_ID;
+            m_names << dokument.m_jmeno;
+        }
+        if (!dokument.IsEOF())
+            return true;
+    } catch (const DaoException& e) {
+        ReportDaoError(0, e);
+        m_bFetchFailed = true;
+    }
+    m_pFetching.reset();
+    return false;
 }
 
 bool ListSession::HasAny(const QString& strFilter, bool& bFailed) {

@@ -3,7 +3,9 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <memory>
 
+class CrDokumentNames;
 class Database;
 
 // The logic of a document list page without its widgets, shared by the pages and tavlin-cli:
@@ -13,6 +15,7 @@ class Database;
 class ListSession {
 public:
     ListSession(Database* database, int nTemplateId);
+    ~ListSession();
 
     // The filter of the contents page for its area, type and "Zobraz" choices.
     static QString contentsFilter(int nOblast, int nTyp, int nZobraz);
@@ -20,6 +23,14 @@ public:
     // Lists the documents that match `strFilter`, or the base condition when it is empty, by
     // name. False when the database failed.
     bool Fill(const QString& strFilter);
+    // The same fill read in parts, so that a window can stay responsive over a long list:
+    // Start runs the query (false when the database failed; the rows of the last fill then
+    // stay), FetchMore appends up to `nMaxRows` further rows to ids() and names() and returns
+    // whether rows remain. A failure on the way is reported and ends the fill with the rows read
+    // so far. A new Start ends a fill still going.
+    bool Start(const QString& strFilter);
+    bool FetchMore(int nMaxRows);
+    bool IsFetching() const { return m_pFetching != nullptr; }
     // Whether any document matches `strFilter`; false also when the database failed (then
     // `bFailed` is set).
     bool HasAny(const QString& strFilter, bool& bFailed);
@@ -42,6 +53,8 @@ public:
 
 private:
     Database* m_pDatabase;
+    std::unique_ptr<CrDokumentNames> m_pFetching;
+    bool m_bFetchFailed = false;
     QVector<int> m_ids;
     QStringList m_names;
 };

@@ -1,10 +1,13 @@
 #include "platform/Messages.h"
 
+#include "platform/GuiThread.h"
 #include "platform/Strings.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSet>
 #include <QTextStream>
+#include <QThread>
 #include <cstdio>
 
 namespace {
@@ -38,6 +41,13 @@ MessageAnswer defaultAnswer(MessageButtons buttons) {
 }
 
 MessageAnswer ShowMessage(const QString& text, MessageIcon icon, MessageButtons buttons) {
+    // Work running on another thread (a search) shows its messages through the window's thread.
+    if (QCoreApplication* app = QCoreApplication::instance();
+        app && QThread::currentThread() != app->thread()) {
+        MessageAnswer answer = defaultAnswer(buttons);
+        runOnGuiThread([&] { answer = ShowMessage(text, icon, buttons); });
+        return answer;
+    }
     const QString messageFile = qEnvironmentVariable("TAVLIN_MESSAGES");
     if (!messageFile.isEmpty()) {
         appendToMessageFile(messageFile, text);

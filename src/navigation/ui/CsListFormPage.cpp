@@ -8,12 +8,26 @@
 #include "platform/ResourceIds.h"
 #include "platform/Strings.h"
 
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QTimer>
 #include <QTreeView>
 
+namespace {
+// A long list is read in parts so that the window never stands still: the first screen at once,
+// then parts of about this many milliseconds from the event loop.
+constexpr int kFirstRows = 1000;
+constexpr int kRowsPerStep = 500;
+constexpr int kSliceMs = 8;
+} // namespace
+
 CsListFormPage::CsListFormPage(int nTemplateId, CTvFormView& host, NavigationApp& app)
-    : CsFormPage(nTemplateId, host, app), m_session(app.database(), nTemplateId) {}
+    : CsFormPage(nTemplateId, host, app), m_session(app.database(), nTemplateId),
+      m_pFetchTimer(new QTimer(this)) {
+    m_pFetchTimer->setSingleShot(true);
+    connect(m_pFetchTimer, &QTimer::timeout, this, [this] { fetchRows(0); });
+}
 
 void CsListFormPage::InitBaseCondition() {
     m_strBaseCondition = m_session.m_strBaseCondition;
@@ -56,11 +70,30 @@ void CsListFormPage::FillList(const QString& strFilter) {
     if (!m_list)
         return;
     const WaitCursor wait;
+    m_pFetchTimer->stop();
     // A failed fill keeps the rows listed before it.
-    if (m_session.Fill(strFilter))
-        m_pModel->setRows(m_session.ids(), m_session.names());
+    if (m_session.Start(strFilter)) {
+        m_pModel->clear();
+        fetchRows(kFirstRows);
+    }
     m_nPosition = 0;
     ShowCounter();
+}
+
+void CsListFormPage::fetchRows(int nFirstRows) {
+    const qsizetype shown = m_pModel->rowCount();
+    bool bMore = m_session.FetchMore(nFirstRows > 0 ? nFirstRows : kRowsPerStep);
+    if (nFirstRows == 0) {
+        QElapsedTimer slice;
+        slice.start();
+        while (bMore && slice.elapsed() < kSliceMs)
+            bMore = m_session.FetchMore(kRowsPerStep);
+    }
+    m_pModel->appendRows(m_session.ids().mid(shown), m_session.names().mid(shown));
+    if (bMore)
+        m_pFetchTimer->start(0);
+    else if (nFirstRows == 0 && isVisible())
+        ShowCounter(); // the whole count, once the last part is in
 }
 
 void CsListFormPage::OnSelectionChanged(const QItemSelection& selected) {

@@ -5,6 +5,7 @@
 
 class DocumentListModel;
 class QItemSelection;
+class QTimer;
 class QTreeView;
 
 // A page with one list of documents from the dokument table; choosing a row opens the document.
@@ -33,4 +34,8 @@ public:
 
 private:
     void OnSelectionChanged(const QItemSelection& selected);
+    // Shows the next part of the list being read; the rest follows from the event loop.
+    void fetchRows(int nFirstRows);
+
+    QTimer* m_pFetchTimer = nullptr;
 };

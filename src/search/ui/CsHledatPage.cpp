@@ -1,8 +1,12 @@
 #include "search/ui/CsHledatPage.h"
 
+#include "db/DaoException.h"
+#include "db/Database.h"
+#include "navigation/ui/BackgroundWork.h"
 #include "navigation/ui/NavigationApp.h"
 #include "navigation/ui/TvFormView.h"
 #include "navigation/ui/WaitCursor.h"
+#include "platform/GuiThread.h"
 #include "platform/ProgramFolders.h"
 #include "platform/ResourceIds.h"
 #include "search/SearchResultModel.h"
@@ -19,12 +23,25 @@
 namespace {
 constexpr int kNumberColumnWidth = 100;
 constexpr int kNameColumnMargin = 121;
+
+// The search's own read-only connection; without one it shares the pages' connection.
+std::unique_ptr<Database> searchConnection(Database* database) {
+    try {
+        return database ? database->openReadOnlyTwin() : nullptr;
+    } catch (const DaoException&) {
+        return nullptr;
+    }
+}
 } // namespace
 
 CsHledatPage::CsHledatPage(CTvFormView& host, NavigationApp& app)
-    : CsFormPage(134, host, app),
-      m_pSession(std::make_unique<SearchSession>(app.database(), app.folders().GetIndexFolder())) {
-    m_pSession->m_setStatusText = [&app](const QString& text) { app.SetStatusText(text); };
+    : CsFormPage(134, host, app), m_pSearchDatabase(searchConnection(app.database())),
+      m_pSession(std::make_unique<SearchSession>(m_pSearchDatabase ? m_pSearchDatabase.get()
+                                                                   : app.database(),
+                                                 app.folders().GetIndexFolder())) {
+    m_pSession->m_setStatusText = [&app](const QString& text) {
+        runOnGuiThread([&] { app.SetStatusText(text); });
+    };
 }
 
 CsHledatPage::~CsHledatPage() {
@@ -155,7 +172,10 @@ void CsHledatPage::RunSearch() {
     const WaitCursor wait;
     UpdateData(true);
     takeFilters();
-    const SearchSession::Outcome outcome = m_pSession->RunSearch();
+    // A long search keeps the window painting; its own connection leaves the other pages free.
+    SearchSession::Outcome outcome = SearchSession::Outcome::NoScope;
+    if (!runInBackground([&] { outcome = m_pSession->RunSearch(); }))
+        return;
     fillHistory();
     switch (outcome) {
     case SearchSession::Outcome::EmptyText:

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class Database;
 class QCheckBox;
 class QTreeView;
 class SearchResultModel;
@@ -58,6 +59,8 @@ private:
     void OnColumnClick(int nColumn);
     void OnFilterChange(bool bReadDialog);
 
+    // The search's own connection: the search runs on a thread of its own.
+    std::unique_ptr<Database> m_pSearchDatabase;
     std::unique_ptr<SearchSession> m_pSession;
     QStringList m_hitWords;
 };

@@ -1,0 +1,250 @@
+// How long the reader's window stands still. A 10 ms heartbeat timer runs while the navigation
+// pane fills its lists, switches tabs, refilters, searches and opens the largest document of the
+// generated collection; the lateness of a heartbeat is the time the event loop could not serve
+// it, so the worst lateness of an operation is its longest freeze.
+#include "BenchCollection.h"
+#include "app/ui/ReaderPages.h"
+#include "db/DaoException.h"
+#include "navigation/ui/CsListFormPage.h"
+#include "navigation/ui/NavigationApp.h"
+#include "navigation/ui/TvFormView.h"
+#include "platform/ResourceIds.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeView>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <sqlite3.h>
+#include <sys/resource.h>
+
+namespace {
+constexpr qint64 kBeatNs = 10'000'000;
+constexpr int kTimeoutMs = 120'000;
+
+class BenchApp : public NavigationApp {
+public:
+    Database* database() const override { return m_pDatabase.get(); }
+    const ProgramFolders& folders() const override { return m_folders; }
+    void SetStatusText(const QString&) override {}
+    bool lookColourOn() const override { return false; }
+    QColor lookColour() const override { return {}; }
+
+    std::unique_ptr<Database> m_pDatabase;
+    ProgramFolders m_folders;
+};
+
+class Heartbeat {
+public:
+    Heartbeat() {
+        m_timer.setTimerType(Qt::PreciseTimer);
+        m_timer.setInterval(int(kBeatNs / 1'000'000));
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { beat(); });
+        m_clock.start();
+        m_timer.start();
+    }
+    void reset() {
+        m_nWorst = 0;
+        m_nLast = m_clock.nsecsElapsed();
+    }
+    double worstMs() const {
+        // The freeze that is still going on when the operation ends counts too.
+        const qint64 open = m_clock.nsecsElapsed() - m_nLast - kBeatNs;
+        return double(std::max(m_nWorst, open)) / 1e6;
+    }
+
+private:
+    void beat() {
+        const qint64 now = m_clock.nsecsElapsed();
+        m_nWorst = std::max(m_nWorst, now - m_nLast - kBeatNs);
+        m_nLast = now;
+    }
+
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_nLast = 0;
+    qint64 m_nWorst = 0;
+};
+
+// Runs the event loop for `ms` milliseconds.
+void spin(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+struct Outcome {
+    double worstStallMs = 0;
+    double tookMs = 0;
+    bool finished = false;
+};
+
+// Starts `operation` from the event loop and keeps the loop running until `done` holds (checked
+// every 5 ms); the heartbeat's worst lateness over that time is the operation's longest freeze.
+Outcome measure(Heartbeat& heartbeat, const std::function<void()>& operation,
+                const std::function<bool()>& done) {
+    spin(50);
+    heartbeat.reset();
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop loop;
+    Outcome outcome;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (done() || clock.elapsed() > kTimeoutMs) {
+            outcome.finished = done();
+            outcome.tookMs = double(clock.nsecsElapsed()) / 1e6;
+            loop.quit();
+        }
+    });
+    QTimer::singleShot(0, [&] {
+        operation();
+        poll.start(5);
+    });
+    loop.exec();
+    outcome.worstStallMs = heartbeat.worstMs();
+    return outcome;
+}
+
+int countRows(Database& database, const char* sql) {
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(database.handle(), sql, -1, &stmt, nullptr);
+    const int count = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : -1;
+    sqlite3_finalize(stmt);
+    return count;
+}
+
+int listRows(CsFormPage* page) {
+    auto* list = page ? page->findChild<QTreeView*>() : nullptr;
+    return list && list->model() ? list->model()->rowCount() : -1;
+}
+
+long peakMemoryKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+void report(const char* name, const Outcome& outcome) {
+    std::printf("%-34s %14.1f %10.1f%s\n", name, outcome.worstStallMs, outcome.tookMs,
+                outcome.finished ? "" : "  (did not finish)");
+    std::fflush(stdout);
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    // Settings, messages and generated pages go to folders of the benchmark's own.
+    QTemporaryDir scratch;
+    qputenv("XDG_CONFIG_HOME", (scratch.path() + QStringLiteral("/config")).toUtf8());
+    qputenv("XDG_RUNTIME_DIR", scratch.path().toUtf8());
+    qputenv("TAVLIN_MESSAGES", (scratch.path() + QStringLiteral("/messages.txt")).toUtf8());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+
+    BenchApp app;
+    try {
+        app.m_pDatabase = openBenchCollection(app.m_folders);
+    } catch (const DaoException& e) {
+        std::fprintf(stderr, "latency_bench: %s\n", qPrintable(e.description()));
+        return 1;
+    }
+    Database& db = *app.m_pDatabase;
+    const int contents = countRows(db, "SELECT count(*) FROM dokument WHERE pohled = 1");
+    const int byArea = countRows(db, "SELECT count(*) FROM dokument WHERE pohled = 1 AND ID IN "
+                                     "(SELECT dokument FROM dokumentOblast WHERE oblast = 3)");
+    const int largest = countRows(db, "SELECT dokument FROM dokumentSekce GROUP BY dokument "
+                                      "ORDER BY count(*) DESC LIMIT 1");
+    const long memoryBefore = peakMemoryKiB();
+
+    Heartbeat heartbeat;
+    std::printf("%-34s %14s %10s\n", "operation", "worst stall ms", "took ms");
+    std::unique_ptr<CTvFormView> view;
+    const auto page = [&view](int n) { return view ? view->GetPage(n) : nullptr; };
+    report("open the pane, fill every list",
+           measure(
+               heartbeat,
+               [&] {
+                   view = std::make_unique<CTvFormView>(app, readerPageFactories());
+                   view->resize(434, 800);
+                   view->show();
+               },
+               [&] { return listRows(page(0)) == contents; }));
+    const long memoryFilled = peakMemoryKiB();
+    const auto printMemory = [&] {
+        std::printf("memory: peak resident %ld KiB with the collection open, %ld KiB with every "
+                    "list filled\n",
+                    memoryBefore, memoryFilled);
+    };
+    // Only the window's memory with its lists filled (to compare with another collection).
+    if (qApp->arguments().contains(QStringLiteral("--open-only"))) {
+        printMemory();
+        return 0;
+    }
+
+    auto* contentsPage = dynamic_cast<CsListFormPage*>(page(0));
+    report("refill the contents list", measure(
+                                           heartbeat, [&] { contentsPage->FillList(QString()); },
+                                           [&] { return listRows(page(0)) == contents; }));
+
+    auto* area = qobject_cast<QComboBox*>(page(0)->GetDlgItem(IDC_OBLAST));
+    const int areaRow = area ? area->findData(3) : -1;
+    report("refilter the contents by an area", measure(
+                                                   heartbeat,
+                                                   [&] {
+                                                       area->setCurrentIndex(areaRow);
+                                                       emit area->activated(areaRow);
+                                                   },
+                                                   [&] { return listRows(page(0)) == byArea; }));
+
+    QTabBar* tabs = view->GetTabWnd();
+    int nextTab = 0;
+    report("switch through all tabs",
+           measure(
+               heartbeat,
+               [&] {
+                   for (int n = 1; n <= tabs->count(); ++n)
+                       QTimer::singleShot(
+                           20 * n, [&] { tabs->setCurrentIndex(++nextTab % tabs->count()); });
+               },
+               [&] { return nextTab == tabs->count(); }));
+
+    for (const char* text : {"plátce", "daň", "\"účetní jednotka\""}) {
+        CsFormPage* search = page(3);
+        auto* box = qobject_cast<QComboBox*>(search->GetDlgItem(IDC_HLEDAT_TEXT));
+        auto* button = qobject_cast<QPushButton*>(search->GetDlgItem(IDC_HLEDAT_BUTTON));
+        const QString before = search->GetCounterText();
+        const QByteArray name = QByteArray("search ") + text;
+        report(name.constData(),
+               measure(
+                   heartbeat,
+                   [&] {
+                       box->setEditText(QString::fromUtf8(text));
+                       button->click();
+                   },
+                   [&] { return listRows(search) > 0 && search->GetCounterText() != before; }));
+    }
+
+    bool opened = false;
+    report("open the largest document",
+           measure(
+               heartbeat,
+               [&] {
+                   view->ShowDocument(largest, QStringLiteral("Největší"), QString(), nullptr);
+                   opened = true;
+               },
+               [&] { return opened; }));
+
+    std::printf("rows: contents %d, area %d; largest document %d\n", contents, byArea, largest);
+    printMemory();
+    return 0;
+}

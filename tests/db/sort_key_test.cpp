@@ -1,0 +1,155 @@
+#include "db/DaoException.h"
+#include "db/DbFixture.h"
+#include "db/DokumentRecordsets.h"
+#include "db/JetDialect.h"
+
+#include <QList>
+#include <QStringList>
+#include <sqlite3.h>
+
+namespace {
+using SortKeyTest = DbFixture;
+
+QString planOf(Database& db, const QString& sql) {
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray text = (QStringLiteral("EXPLAIN QUERY PLAN ") + sql).toUtf8();
+    if (sqlite3_prepare_v2(db.handle(), text.constData(), -1, &stmt, nullptr) != SQLITE_OK)
+        return QString::fromUtf8(sqlite3_errmsg(db.handle()));
+    QStringList steps;
+    while (sqlite3_step(stmt) == SQLITE_ROW)
+        steps << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 3)));
+    sqlite3_finalize(stmt);
+    return steps.join(QLatin1String("; "));
+}
+
+QList<int> listed(Database& db, const QString& filter) {
+    CrDokument set(db);
+    set.m_strFilter = filter;
+    set.m_strSort = set.m_strDefaultSort;
+    set.Open();
+    QList<int> ids;
+    for (; !set.IsEOF(); set.MoveNext())
+        ids << set.m_ID;
+    return ids;
+}
+
+TEST(JetDialectJoin, ALeftJoinNothingReadsListsTheRowsOfTheFirstTable) {
+    const QString base = QStringLiteral("SELECT DISTINCTROW dokument.* FROM dokument LEFT JOIN "
+                                        "dokumentOblast ON dokument.ID = dokumentOblast.dokument");
+    const QString empty =
+        QStringLiteral("SELECT  dokument.* FROM dokument LEFT JOIN (SELECT NULL FROM "
+                       "\"dokumentOblast\" LIMIT 0) ON 0");
+    EXPECT_EQ(jetToSqlite(base), empty);
+    EXPECT_EQ(jetToSqlite(base + QStringLiteral(" WHERE (dokument.pohled = 1) ORDER BY "
+                                                "left(dokument.Jmeno, 255)")),
+              empty + QStringLiteral(" WHERE (dokument.pohled = 1) ORDER BY "
+                                     "jet_sortkey(dokument.Jmeno, 255)"));
+    // A subquery of its own over the joined table does not read the outer one.
+    const QString byArea =
+        base + QStringLiteral(" WHERE (Dokument.ID IN (SELECT dokumentOblast.dokument FROM "
+                              "dokumentOblast WHERE dokumentOblast.oblast = 3))");
+    EXPECT_FALSE(jetToSqlite(byArea).contains(QLatin1String("DISTINCT")));
+    EXPECT_TRUE(jetToSqlite(byArea).contains(QLatin1String("FROM dokumentOblast WHERE")));
+}
+
+TEST_F(SortKeyTest, AJoinedTableThatIsMissingStillFails) {
+    db().executeScript(QStringLiteral("DROP TABLE dokumentOblast"));
+    CrDokument set(db());
+    set.m_strFilter = QStringLiteral("ID = 1");
+    EXPECT_THROW(set.Open(), DaoException);
+}
+
+TEST(JetDialectJoin, AJoinThatIsReadStays) {
+    const QString base =
+        QStringLiteral("SELECT DISTINCTROW dokument.* FROM dokument LEFT JOIN "
+                       "[dokumentOblast] ON dokument.ID = dokumentOblast.dokument");
+    for (const QString& rest :
+         {QStringLiteral(" WHERE dokumentOblast.oblast = 3"),
+          QStringLiteral(" WHERE [dokumentOblast].[oblast] = 3"),
+          QStringLiteral(
+              " WHERE ID IN (SELECT ID FROM typy WHERE typy.ID = dokumentOblast.oblast)"),
+          QStringLiteral(" ORDER BY dokumentOblast.oblast"),
+          QStringLiteral(" AND dokument.pohled = dokumentOblast.oblast")}) {
+        const QString sql = jetToSqlite(base + rest);
+        EXPECT_TRUE(sql.contains(QLatin1String("SELECT DISTINCT dokument.*"))) << sql.toStdString();
+        EXPECT_TRUE(sql.contains(QLatin1String("LEFT JOIN"))) << sql.toStdString();
+    }
+    // Other columns than the first table's, or another kind of join, are left alone.
+    EXPECT_TRUE(jetToSqlite(QStringLiteral("SELECT DISTINCTROW dokument.ID, oblast FROM dokument "
+                                           "LEFT JOIN dokumentOblast ON dokument.ID = "
+                                           "dokumentOblast.dokument"))
+                    .contains(QLatin1String("LEFT JOIN")));
+    EXPECT_TRUE(jetToSqlite(QStringLiteral("SELECT DISTINCTROW dokument.* FROM dokument INNER "
+                                           "JOIN dokumentOblast ON dokument.ID = "
+                                           "dokumentOblast.dokument"))
+                    .contains(QLatin1String("INNER JOIN")));
+}
+
+TEST_F(SortKeyTest, ListsReadTheStoredKeysInsteadOfSorting) {
+    for (const QString& filter :
+         {QStringLiteral("(dokument.pohled = 1)"), QStringLiteral("(dokument.pohled = 3)")}) {
+        CrDokument set(db());
+        set.m_strFilter = filter;
+        set.m_strSort = set.m_strDefaultSort;
+        const QString plan = planOf(db(), set.BuildSql());
+        EXPECT_TRUE(plan.contains(QLatin1String("dokument_jmeno_klic"))) << plan.toStdString();
+        EXPECT_FALSE(plan.contains(QLatin1String("TEMP B-TREE"))) << plan.toStdString();
+    }
+    const QString norma =
+        buildRecordsetSql(CrDokument(db()).GetDefaultSQL(),
+                          QStringLiteral("(dokument.pohled = 1) AND (dokument.Norma Is Not Null)"),
+                          QStringLiteral("left(dokument.norma, 255)"));
+    EXPECT_FALSE(planOf(db(), norma).contains(QLatin1String("TEMP B-TREE")))
+        << planOf(db(), norma).toStdString();
+}
+
+TEST_F(SortKeyTest, ASortOfJoinedRowsSortsWhatTheJoinYields) {
+    // The search page's hits: walking the key index against every section would be slower.
+    const QString sql = jetToSqlite(QStringLiteral(
+        "SELECT dokument.id, dokument.norma, dokument.jmeno, sekceNovelizace.datumDo FROM "
+        "sekceNovelizace INNER JOIN dokument ON sekceNovelizace.dokument = dokument.id WHERE "
+        "(sekceNovelizace.sekce IN (SELECT sekce FROM dokumentSekce)) AND (dokument.pohled = 1) "
+        "ORDER BY "
+        "left(dokument.jmeno, 255), left(dokument.norma, 255), dokument.ID, datumNovelizace "
+        "DESC"));
+    const QString plan = planOf(db(), sql);
+    EXPECT_FALSE(plan.contains(QLatin1String("_klic"))) << plan.toStdString();
+    Snapshot hits(db(), sql);
+    hits.Open();
+    EXPECT_FALSE(hits.IsEOF());
+}
+
+TEST_F(SortKeyTest, ACollectionWithoutKeysListsInTheSameOrderAndIsUpgraded) {
+    const QList<int> withKeys = listed(db(), QStringLiteral("(dokument.pohled = 1)"));
+    const QList<int> byArea =
+        listed(db(), QStringLiteral("(Dokument.ID IN (SELECT dokumentOblast.dokument FROM "
+                                    "dokumentOblast WHERE dokumentOblast.oblast = 1))"));
+    ASSERT_GT(withKeys.size(), 3);
+    db().executeScript(QStringLiteral("DROP INDEX dokument_jmeno_klic; DROP INDEX "
+                                      "dokument_norma_klic;"));
+    EXPECT_EQ(listed(db(), QStringLiteral("(dokument.pohled = 1)")), withKeys);
+    EXPECT_EQ(listed(db(), QStringLiteral("(Dokument.ID IN (SELECT dokumentOblast.dokument FROM "
+                                          "dokumentOblast WHERE dokumentOblast.oblast = 1))")),
+              byArea);
+    db().buildSortKeys();
+    CrDokument set(db());
+    set.m_strFilter = QStringLiteral("(dokument.pohled = 1)");
+    set.m_strSort = set.m_strDefaultSort;
+    EXPECT_TRUE(planOf(db(), set.BuildSql()).contains(QLatin1String("dokument_jmeno_klic")));
+    EXPECT_EQ(listed(db(), QStringLiteral("(dokument.pohled = 1)")), withKeys);
+    // Built again over existing keys.
+    db().buildSortKeys();
+    EXPECT_EQ(listed(db(), QStringLiteral("(dokument.pohled = 1)")), withKeys);
+}
+
+TEST_F(SortKeyTest, KeysFollowChangedNames) {
+    // The build tools write names after the keys exist; the index keeps up.
+    db().executeScript(QStringLiteral("UPDATE dokument SET jmeno = 'Ž poslední' WHERE ID = "
+                                      "(SELECT min(ID) FROM dokument WHERE pohled = 1);"));
+    const QList<int> ids = listed(db(), QStringLiteral("(dokument.pohled = 1)"));
+    Snapshot first(db(), QStringLiteral("SELECT min(ID) AS m FROM dokument WHERE pohled = 1"));
+    first.Open();
+    ASSERT_FALSE(ids.isEmpty());
+    EXPECT_EQ(ids.last(), first.GetFieldInt(QStringLiteral("m")));
+}
+} // namespace
