@@ -3,12 +3,12 @@
 #include "app/ui/TavlinApp.h"
 #include "document/ui/TvHtmlView.h"
 #include "frame/ui/MainFrame.h"
+#include "support/LoadWatch.h"
 #include "support/RunScript.h"
 #include "support/TestSupport.h"
 
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QWebEnginePage>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -28,11 +28,7 @@ protected:
         ASSERT_TRUE(tavlinApp()->OpenDatabase());
         m_frame = std::make_unique<CMainFrame>(*tavlinApp(), false);
         m_view = m_frame->GetHtmlView();
-        // The load signals come through the event loop, so none is missed when connected here.
-        QObject::connect(m_view->page(), &QWebEnginePage::loadStarted,
-                         [this] { ++m_nLoadsInFlight; });
-        QObject::connect(m_view->page(), &QWebEnginePage::loadFinished,
-                         [this] { --m_nLoadsInFlight; });
+        m_loads = std::make_unique<LoadWatch>(m_view->page());
         m_frame->show();
     }
     void TearDown() override {
@@ -46,8 +42,7 @@ protected:
     }
 
     QVariant runScript(const QString& script) { return ::runScript(m_view->page(), script); }
-    // True when every load the view started has finished, so no late completion resets the view.
-    bool loadsSettled() const { return m_nLoadsInFlight <= 0; }
+    bool loadsSettled() const { return m_loads->settled(); }
 
     const char* m_collectionSql;
     QTemporaryDir m_config;
@@ -55,5 +50,5 @@ protected:
     TempProgramFolder m_program;
     std::unique_ptr<CMainFrame> m_frame;
     CTvHtmlView* m_view = nullptr;
-    int m_nLoadsInFlight = 0;
+    std::unique_ptr<LoadWatch> m_loads;
 };

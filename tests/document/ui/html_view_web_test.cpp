@@ -6,6 +6,7 @@
 #include "navigation/ui/TvFormView.h"
 #include "platform/ResourceIds.h"
 #include "platform/Strings.h"
+#include "support/LoadWatch.h"
 #include "support/RecordedMessages.h"
 #include "support/RunScript.h"
 #include "support/TestSupport.h"
@@ -51,6 +52,7 @@ protected:
             return true;
         });
         QObject::connect(m_view, &CTvHtmlView::noteRequested, [this] { ++m_notes; });
+        m_loads = std::make_unique<LoadWatch>(m_view->page());
         m_frame->show();
     }
     void TearDown() override {
@@ -119,7 +121,8 @@ protected:
                            " return d.readyState === 'complete' && !!d.getElementById('to2'); }"
                            " catch (e) { return false; } })()");
         return waitUntil([&] {
-            return m_view->url().toString().endsWith(frameset) && runScript(script).toBool();
+            return m_view->url().toString().endsWith(frameset) && m_loads->settled() &&
+                   runScript(script).toBool();
         });
     }
 
@@ -132,6 +135,7 @@ protected:
     QTemporaryDir m_pages;
     std::unique_ptr<CMainFrame> m_frame;
     CTvHtmlView* m_view = nullptr;
+    std::unique_ptr<LoadWatch> m_loads;
     std::vector<OpenRequest> m_opened;
     int m_notes = 0;
 };
