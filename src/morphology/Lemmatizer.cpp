@@ -77,7 +77,7 @@ std::vector<std::string> Lemmatizer::lemmas(const std::string& form) {
 void Lemmatizer::remember(const std::string& form, std::vector<std::string> lemmas) {
     const std::lock_guard lock(m_mutex);
     if (m_cache.size() < kMaxCachedForms)
-        m_cache.emplace(form, std::move(lemmas));
+        m_cache.try_emplace(form, std::move(lemmas));
 }
 
 bool Lemmatizer::isWord(const std::string& form) {

@@ -11,23 +11,16 @@ using TokenCallback = int (*)(void*, int, const char*, int, int, int);
 
 struct Context {
     Lemmatizer* lemmatizer;
+    // The lemmas of every form met: the caller's map when it asked for them, else our own.
     std::shared_ptr<FormLemmas> seen;
-    // The lemma tokens of every form met, mark included, without the form itself.
-    std::unordered_map<std::string, std::vector<std::string>> tokens;
+    // The lemma token being sent, kept so that sending one needs no allocation.
+    std::string token;
 };
 
-const std::vector<std::string>& lemmaTokens(Context& context, const std::string& form) {
-    if (const auto found = context.tokens.find(form); found != context.tokens.end())
+const std::vector<std::string>& formLemmas(Context& context, const std::string& form) {
+    if (const auto found = context.seen->find(form); found != context.seen->end())
         return found->second;
-    std::vector<std::string> lemmas = context.lemmatizer->lemmas(form);
-    std::vector<std::string> tokens;
-    for (const std::string& lemma : lemmas) {
-        if (lemma != form)
-            tokens.push_back(kLemmaMark + lemma);
-    }
-    if (context.seen)
-        context.seen->emplace(form, std::move(lemmas));
-    return context.tokens.emplace(form, std::move(tokens)).first->second;
+    return context.seen->emplace(form, context.lemmatizer->lemmas(form)).first->second;
 }
 
 int sendToken(TokenCallback callback, void* pCtx, int flags, std::string_view token,
@@ -41,8 +34,12 @@ int tokenizeDocument(Context& context, void* pCtx, std::string_view text, TokenC
         rc = sendToken(callback, pCtx, 0, word, begin, end);
         if (rc != SQLITE_OK)
             return false;
-        for (const std::string& lemma : lemmaTokens(context, word)) {
-            rc = sendToken(callback, pCtx, FTS5_TOKEN_COLOCATED, lemma, begin, end);
+        for (const std::string& lemma : formLemmas(context, word)) {
+            if (lemma == word)
+                continue;
+            context.token.resize(1);
+            context.token += lemma;
+            rc = sendToken(callback, pCtx, FTS5_TOKEN_COLOCATED, context.token, begin, end);
             if (rc != SQLITE_OK)
                 return false;
         }
@@ -109,7 +106,9 @@ bool registerCzechTokenizer(sqlite3* db, Lemmatizer& lemmatizer, std::shared_ptr
         return false;
     // One context per connection, shared by every table's tokenizer instance and freed with
     // the connection.
-    auto* context = new Context{&lemmatizer, std::move(seen), {}};
+    if (!seen)
+        seen = std::make_shared<FormLemmas>();
+    auto* context = new Context{&lemmatizer, std::move(seen), std::string(1, kLemmaMark)};
     fts5_tokenizer methods{xCreate, xDelete, xTokenize};
     return api->xCreateTokenizer(api, kCzechTokenizerName, context, &methods,
                                  [](void* p) { delete static_cast<Context*>(p); }) == SQLITE_OK;

@@ -80,8 +80,10 @@ void recallVocabulary(const QString& oldIndex, Lemmatizer& lemmatizer) {
     const std::string stored = storedVocabulary(index.m_db, &signature);
     if (signature != lemmatizer.signature())
         return;
-    for (auto& [form, lemmas] : IndexVocabulary::parse(stored))
-        lemmatizer.remember(form, std::move(lemmas));
+    IndexVocabulary::forEachStored(
+        stored, [&lemmatizer](std::string form, std::vector<std::string> lemmas) {
+            lemmatizer.remember(form, std::move(lemmas));
+        });
 }
 
 void indexSections(sqlite3* source, sqlite3* index, IndexBuildStats& stats) {

@@ -49,8 +49,8 @@ std::string IndexVocabulary::store(const Forms& forms) {
     return text;
 }
 
-IndexVocabulary::Forms IndexVocabulary::parse(const std::string& stored) {
-    Forms forms;
+void IndexVocabulary::forEachStored(const std::string& stored,
+                                    const std::function<void(std::string, Lemmas)>& onForm) {
     std::size_t begin = 0;
     while (begin < stored.size()) {
         std::size_t end = stored.find('\n', begin);
@@ -60,10 +60,17 @@ IndexVocabulary::Forms IndexVocabulary::parse(const std::string& stored) {
         if (tab != std::string::npos && tab > begin && tab < end) {
             Lemmas lemmas = splitLemmas(stored, tab + 1, end);
             if (!lemmas.empty())
-                forms.emplace(stored.substr(begin, tab - begin), std::move(lemmas));
+                onForm(stored.substr(begin, tab - begin), std::move(lemmas));
         }
         begin = end + 1;
     }
+}
+
+IndexVocabulary::Forms IndexVocabulary::parse(const std::string& stored) {
+    Forms forms;
+    forEachStored(stored, [&forms](std::string form, Lemmas lemmas) {
+        forms.emplace(std::move(form), std::move(lemmas));
+    });
     return forms;
 }
 

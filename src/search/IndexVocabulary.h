@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -22,6 +23,9 @@ public:
     static std::string store(const Forms& forms);
     // The forms and lemmas of a stored text.
     static Forms parse(const std::string& stored);
+    // Calls `onForm(form, lemmas)` for every line of a stored text with lemmas, in order.
+    static void forEachStored(const std::string& stored,
+                              const std::function<void(std::string, Lemmas)>& onForm);
 
     // The lemmas of a lower-case form.
     Lemmas lemmasOf(const std::string& form);
