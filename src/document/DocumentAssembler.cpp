@@ -191,35 +191,28 @@ void DocumentAssembler::WriteDocumentPages(int id, const QString& title, const Q
     m_strLastText = text;
     m_strLastAnchor = anchor;
     // A document is written whole or not at all.
-    if (!templatesPresent(
-            {QStringLiteral("/Title0.html"), bodyTemplate, QStringLiteral("/doc0.html")}))
+    const std::optional<PageTemplates> templates = readPageTemplates(bodyTemplate);
+    if (!templates)
         return;
 
-    const QString titlePath = WriteTitlePage(id, title);
+    const QString titlePath = writeTitlePage(id, title, templates->title);
 
-    QString bodyPath;
-    if (std::optional<QByteArray> body =
-            readTemplateBytes(m_folders.GetHtmlFolder() + bodyTemplate)) {
-        body->replace("#TEXT#", text);
-        bodyPath = workingFolder() + QStringLiteral("/B%1.html").arg(id);
-        if (mayWrite())
-            writeGeneratedBytes(bodyPath, *body);
-    }
+    QByteArray body = templates->body;
+    body.replace("#TEXT#", text);
+    const QString bodyPath = workingFolder() + QStringLiteral("/B%1.html").arg(id);
+    if (mayWrite())
+        writeGeneratedBytes(bodyPath, body);
 
-    bool framesetWritten = false;
-    QString framesetPath;
-    if (std::optional<QString> frameset =
-            readTemplate(m_folders.GetHtmlFolder() + QStringLiteral("/doc0.html"))) {
-        frameset->replace(QStringLiteral("#TITLE#"), title);
-        frameset->replace(QStringLiteral("#FILE_TITLE#"), pathInAttribute(titlePath));
-        QString shownAnchor = anchor;
-        if (shownAnchor.isEmpty() && m_hooks.currentPage && m_hooks.currentPage() == kSearchPage)
-            shownAnchor = QStringLiteral("#prvniNalezeny");
-        frameset->replace(QStringLiteral("#FILE_BODY#"),
-                          pathInAttribute(bodyPath) + shownAnchor.toHtmlEscaped());
-        framesetPath = workingFolder() + QStringLiteral("/D%1.html").arg(id);
-        framesetWritten = mayWrite() && writeGeneratedFile(framesetPath, *frameset);
-    }
+    QString frameset = QString::fromUtf8(templates->frameset);
+    frameset.replace(QStringLiteral("#TITLE#"), title);
+    frameset.replace(QStringLiteral("#FILE_TITLE#"), pathInAttribute(titlePath));
+    QString shownAnchor = anchor;
+    if (shownAnchor.isEmpty() && m_hooks.currentPage && m_hooks.currentPage() == kSearchPage)
+        shownAnchor = QStringLiteral("#prvniNalezeny");
+    frameset.replace(QStringLiteral("#FILE_BODY#"),
+                     pathInAttribute(bodyPath) + shownAnchor.toHtmlEscaped());
+    const QString framesetPath = workingFolder() + QStringLiteral("/D%1.html").arg(id);
+    const bool framesetWritten = mayWrite() && writeGeneratedFile(framesetPath, frameset);
 
     writePictures(id);
 
@@ -228,17 +221,24 @@ void DocumentAssembler::WriteDocumentPages(int id, const QString& title, const Q
         m_hooks.navigate(framesetPath);
 }
 
-bool DocumentAssembler::templatesPresent(const QStringList& names) const {
-    for (const QString& name : names) {
-        const QString path = m_folders.GetHtmlFolder() + name;
-        if (readTemplateBytes(path))
-            continue;
-        // Once per template and run: every further document would only repeat it.
-        ShowMessageOnce(LoadResString(IDS_TEMPLATE_MISSING).replace(QStringLiteral("%1"), path),
-                        MessageIcon::Error);
-        return false;
+std::optional<DocumentAssembler::PageTemplates>
+DocumentAssembler::readPageTemplates(const QString& bodyTemplate) const {
+    PageTemplates templates;
+    const QString names[] = {QStringLiteral("/Title0.html"), bodyTemplate,
+                             QStringLiteral("/doc0.html")};
+    QByteArray* texts[] = {&templates.title, &templates.body, &templates.frameset};
+    for (int i = 0; i < 3; ++i) {
+        const QString path = m_folders.GetHtmlFolder() + names[i];
+        std::optional<QByteArray> bytes = readTemplateBytes(path);
+        if (!bytes) {
+            // Once per template and run: every further document would only repeat it.
+            ShowMessageOnce(LoadResString(IDS_TEMPLATE_MISSING).replace(QStringLiteral("%1"), path),
+                            MessageIcon::Error);
+            return std::nullopt;
+        }
+        *texts[i] = std::move(*bytes);
     }
-    return true;
+    return templates;
 }
 
 void DocumentAssembler::writePictures(int id) {
@@ -258,10 +258,14 @@ void DocumentAssembler::writePictures(int id) {
 }
 
 QString DocumentAssembler::WriteTitlePage(int id, const QString& title) {
-    std::optional<QString> page =
-        readTemplate(m_folders.GetHtmlFolder() + QStringLiteral("/Title0.html"));
-    if (!page)
-        return QString();
+    const std::optional<QByteArray> page =
+        readTemplateBytes(m_folders.GetHtmlFolder() + QStringLiteral("/Title0.html"));
+    return page ? writeTitlePage(id, title, *page) : QString();
+}
+
+QString DocumentAssembler::writeTitlePage(int id, const QString& title,
+                                          const QByteArray& titleTemplate) {
+    QString page = QString::fromUtf8(titleTemplate);
     QString icon;
     const QString notePicture = m_folders.GetHtmlFolder() + QStringLiteral("/img/note.jpg");
     QString display;
@@ -272,11 +276,11 @@ QString DocumentAssembler::WriteTitlePage(int id, const QString& title) {
                               "ALIGN=\"LEFT\" ALT=\"%2\"></A>")
                    .arg(pathInAttribute(notePicture), noteText.toHtmlEscaped());
     }
-    page->replace(QStringLiteral("#ICON#"), icon);
-    page->replace(QStringLiteral("#TITLE#"), title);
+    page.replace(QStringLiteral("#ICON#"), icon);
+    page.replace(QStringLiteral("#TITLE#"), title);
     const QString path = workingFolder() + QStringLiteral("/T%1.html").arg(id);
     if (mayWrite())
-        writeGeneratedFile(path, *page);
+        writeGeneratedFile(path, page);
     return path;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class Database;
 class ProgramFolders;
@@ -81,8 +83,15 @@ private:
     QByteArray assembleText(int id, const QDateTime& day);
     void showDocumentUnchecked(int id, const QString& title, const QString& anchor,
                                const QDateTime* validOn);
-    // Whether the page templates of these names can be read; the first missing one is reported.
-    bool templatesPresent(const QStringList& names) const;
+    // The three templates of a document's pages as read from the Html folder.
+    struct PageTemplates {
+        QByteArray title;
+        QByteArray body;
+        QByteArray frameset;
+    };
+    // The title, `bodyTemplate` and frameset templates; the first missing one is reported.
+    std::optional<PageTemplates> readPageTemplates(const QString& bodyTemplate) const;
+    QString writeTitlePage(int id, const QString& title, const QByteArray& titleTemplate);
     void writePictures(int id);
     QString workingFolder() const;
     QString imagesFolder() const;
