@@ -1,6 +1,7 @@
 #include "platform/FileUtils.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -97,4 +98,26 @@ bool writeFileNoFollow(const QString& path, const QByteArray& bytes) {
         done += n > 0 ? n : 0;
     }
     return close(fd) == 0 && ok;
+}
+
+bool copyFolder(const QString& source, const QString& target) {
+    QDir(target).removeRecursively();
+    if (!QDir().mkpath(target))
+        return false;
+    QDirIterator it(source, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    const QDir from(source);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString copy = target + QLatin1Char('/') + from.relativeFilePath(path);
+        const QFileInfo info = it.fileInfo();
+        if (info.isDir() && !info.isSymLink()) {
+            if (!QDir().mkpath(copy))
+                return false;
+        } else if (!QFile::copy(path, copy) ||
+                   !QFile::setPermissions(copy, QFile::permissions(copy) | QFile::WriteOwner)) {
+            return false;
+        }
+    }
+    return true;
 }

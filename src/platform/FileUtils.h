@@ -17,3 +17,6 @@ bool CopyFileReplacing(const QString& source, const QString& target);
 // link at `path` and without writing into a file that has other names or another owner: what
 // somebody may have planted there is refused, not written through. False when not written.
 bool writeFileNoFollow(const QString& path, const QByteArray& bytes);
+// Copies the folder `source` with everything in it into a fresh `target`, replacing what was
+// there (an interrupted earlier copy). Links are copied as files. False when a copy fails.
+bool copyFolder(const QString& source, const QString& target);

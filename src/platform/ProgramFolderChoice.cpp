@@ -1,7 +1,8 @@
 #include "platform/ProgramFolderChoice.h"
 
+#include "platform/FileUtils.h"
+
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -12,28 +13,6 @@ QString canonical(const QString& folder) {
     return path.isEmpty() ? QDir::cleanPath(QDir(folder).absolutePath()) : path;
 }
 
-// Copies `source` into a fresh `target`, replacing what an interrupted first start left there.
-bool copyFolder(const QString& source, const QString& target) {
-    QDir(target).removeRecursively();
-    if (!QDir().mkpath(target))
-        return false;
-    QDirIterator it(source, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    const QDir from(source);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString copy = target + QLatin1Char('/') + from.relativeFilePath(path);
-        const QFileInfo info = it.fileInfo();
-        if (info.isDir() && !info.isSymLink()) {
-            if (!QDir().mkpath(copy))
-                return false;
-        } else if (!QFile::copy(path, copy) ||
-                   !QFile::setPermissions(copy, QFile::permissions(copy) | QFile::WriteOwner)) {
-            return false;
-        }
-    }
-    return true;
-}
 } // namespace
 
 bool isProgramFolder(const QString& folder) {

@@ -65,15 +65,3 @@ int runProgram(const QString& program, const QStringList& arguments, const QStri
         *standardError = QString::fromUtf8(process.readAllStandardError());
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
-
-void copyFolder(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    for (const QFileInfo& entry :
-         QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString target = to + QLatin1Char('/') + entry.fileName();
-        if (entry.isDir())
-            copyFolder(entry.filePath(), target);
-        else
-            QFile::copy(entry.filePath(), target);
-    }
-}

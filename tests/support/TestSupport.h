@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/Database.h"
+#include "platform/FileUtils.h"
 
 #include <QString>
 #include <QStringList>
@@ -33,9 +34,6 @@ public:
 private:
     QTemporaryDir m_dir;
 };
-
-// Copies a folder with everything in it.
-void copyFolder(const QString& from, const QString& to);
 
 // The text of a file below the source tree (for example "tests/fixtures/collection.sql").
 QString sourceFileText(const QString& relativePath);
