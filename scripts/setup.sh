@@ -16,6 +16,7 @@ packages=(
   dpkg-dev desktop-file-utils appstream
   poppler-utils
   hunspell-cs libhunspell-dev
+  libdtl-dev
 )
 missing=()
 for package in "${packages[@]}"; do

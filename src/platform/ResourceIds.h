@@ -156,3 +156,27 @@ constexpr int ID_VIEW_TOOLBAR = 59392;
 constexpr bool isFixedLawCommand(int id) {
     return (id >= ID_FIXED_LAW_FIRST && id <= ID_FIXED_LAW_LAST) || id == ID_FIXED_LAW_EXTRA;
 }
+
+// Reading across time and the look of the document view
+constexpr int ID_VALID_ON_LABEL = 32870;
+constexpr int ID_VALID_ON = 32871;
+constexpr int ID_COMPARE = 32872;
+constexpr int ID_ZOOM_IN = 32873;
+constexpr int ID_ZOOM_OUT = 32874;
+constexpr int ID_ZOOM_RESET = 32875;
+constexpr unsigned IDS_VALID_ON_LABEL = 65000;
+constexpr unsigned IDS_VALID_ON_TODAY = 65001;
+constexpr unsigned IDS_VALID_ON_NOTE = 65002;
+constexpr unsigned IDS_COMPARE_NOTE = 65003;
+constexpr unsigned IDS_COMPARE_HEADING = 65004;
+constexpr unsigned IDS_COMPARE_NO_CHANGE = 65005;
+constexpr unsigned IDS_COMPARE_ADDED = 65006;
+constexpr unsigned IDS_COMPARE_REMOVED = 65007;
+constexpr unsigned IDS_COMPARE_CHANGED = 65008;
+constexpr unsigned IDS_COMPARE_TITLE = 65009;
+constexpr unsigned IDS_COMPARE_BEFORE = 65010;
+constexpr unsigned IDS_COMPARE_AFTER = 65011;
+constexpr unsigned IDS_COMPARE_ORDER = 65012;
+constexpr unsigned IDS_COMPARE_OK = 65013;
+constexpr unsigned IDS_FIND_COUNT = 65014;
+constexpr unsigned IDS_LOOK_DARK = 65015;
