@@ -55,7 +55,11 @@ CTvHtmlView::CTvHtmlView(QWidget* parent) : QWebEngineView(parent) {
     m_pPage->scripts().insert(script);
 
     setPage(m_pPage);
-    connect(m_pPage, &QWebEnginePage::urlChanged, this, [this] { UpdateHistoryState(); });
+    connect(m_pPage, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
+        UpdateHistoryState();
+        if (std::exchange(m_bHistoryMove, false))
+            emit historyPageShown(url);
+    });
     connect(m_pPage, &QWebEnginePage::loadStarted, this, [this] { UpdateHistoryState(); });
     connect(m_pPage, &QWebEnginePage::loadFinished, this, [this](bool) {
         UpdateHistoryState();
@@ -83,10 +87,12 @@ void CTvHtmlView::Navigate2(const QString& path) {
 }
 
 void CTvHtmlView::GoBack() {
+    m_bHistoryMove = true;
     back();
 }
 
 void CTvHtmlView::GoForward() {
+    m_bHistoryMove = true;
     forward();
 }
 

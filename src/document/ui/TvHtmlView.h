@@ -71,6 +71,8 @@ public:
 signals:
     void commandStateChanged(bool bCanGoBack, bool bCanGoForward);
     void noteRequested();
+    // Back or forward has brought this page (a document page carries its day in its name).
+    void historyPageShown(const QUrl& url);
 
 private:
     // The link protocol; true when the request is cancelled.
@@ -94,4 +96,5 @@ private:
     DocumentFind* m_pFind = nullptr;
     DocumentPrinter* m_pPrinter = nullptr;
     bool m_bActiveView = true;
+    bool m_bHistoryMove = false;
 };
