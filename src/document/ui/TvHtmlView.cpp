@@ -1,14 +1,17 @@
 #include "document/ui/TvHtmlView.h"
 
 #include "document/LinkProtocol.h"
+#include "document/ZoomSteps.h"
 #include "document/ui/DocumentFind.h"
 #include "document/ui/DocumentPrinter.h"
 #include "document/ui/TvWebPage.h"
 #include "platform/CommandTable.h"
 #include "platform/Messages.h"
+#include "platform/Registry.h"
 #include "platform/ResourceIds.h"
 
 #include <QApplication>
+#include <QChildEvent>
 #include <QFile>
 #include <QTimer>
 #include <QWebEngineHistory>
@@ -16,6 +19,7 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
+#include <QWheelEvent>
 #include <utility>
 
 namespace {
@@ -61,7 +65,12 @@ CTvHtmlView::CTvHtmlView(QWidget* parent) : QWebEngineView(parent) {
             emit historyPageShown(url);
     });
     connect(m_pPage, &QWebEnginePage::loadStarted, this, [this] { UpdateHistoryState(); });
+    m_nZoom =
+        clampZoom(GetProfileInt(QStringLiteral("Settings"), QStringLiteral("Zoom"), kZoomDefault));
+    setZoomFactor(m_nZoom / 100.0);
     connect(m_pPage, &QWebEnginePage::loadFinished, this, [this](bool) {
+        // Every page is shown at the chosen zoom, whatever the engine keeps per page.
+        setZoomFactor(m_nZoom / 100.0);
         UpdateHistoryState();
         OnNavigateComplete2();
         if (!m_strPendingScript.isEmpty())
@@ -94,6 +103,33 @@ void CTvHtmlView::GoBack() {
 void CTvHtmlView::GoForward() {
     m_bHistoryMove = true;
     forward();
+}
+
+void CTvHtmlView::SetZoom(int percent) {
+    const int zoom = clampZoom(percent);
+    if (zoom != m_nZoom) {
+        m_nZoom = zoom;
+        WriteProfileInt(QStringLiteral("Settings"), QStringLiteral("Zoom"), zoom);
+    }
+    setZoomFactor(zoom / 100.0);
+}
+
+void CTvHtmlView::childEvent(QChildEvent* event) {
+    // The engine's render widget is a child made when a page is shown; the wheel reaches it.
+    if (event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+    QWebEngineView::childEvent(event);
+}
+
+bool CTvHtmlView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if ((wheel->modifiers() & Qt::ControlModifier) && wheel->angleDelta().y() != 0) {
+            SetZoom(stepZoom(m_nZoom, wheel->angleDelta().y() > 0 ? 1 : -1));
+            return true;
+        }
+    }
+    return QWebEngineView::eventFilter(watched, event);
 }
 
 void CTvHtmlView::SetHtmlFolder(const QString& folder) {

@@ -65,8 +65,15 @@ public:
     // Prints the shown document in its print layout (see DocumentPrinter).
     void OnPrintDocument();
     DocumentPrinter& GetPrinter() const { return *m_pPrinter; }
+    // The zoom of the shown pages in percent (50 to 300), kept in the settings.
+    int GetZoom() const { return m_nZoom; }
+    void SetZoom(int percent);
     // Whether the view was the last of the window's panes to have the focus.
     bool IsActiveView() const { return m_bActiveView; }
+
+protected:
+    void childEvent(QChildEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void commandStateChanged(bool bCanGoBack, bool bCanGoForward);
@@ -97,4 +104,5 @@ private:
     DocumentPrinter* m_pPrinter = nullptr;
     bool m_bActiveView = true;
     bool m_bHistoryMove = false;
+    int m_nZoom = 100;
 };
