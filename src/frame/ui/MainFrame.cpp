@@ -1,5 +1,6 @@
 #include "frame/ui/MainFrame.h"
 
+#include "document/ui/DocumentFind.h"
 #include "document/ui/DocumentPrinter.h"
 #include "document/ui/TvHtmlView.h"
 #include "frame/Looks.h"
@@ -92,6 +93,12 @@ void CMainFrame::OnCreateClient() {
     });
     connect(m_pHtmlView, &CTvHtmlView::commandStateChanged, this, &CMainFrame::UpdateCommandUI);
     m_pReadingDay = new ReadingDay(*m_pHtmlView, *m_pNavView, this);
+    connect(&m_pHtmlView->GetFind(), &DocumentFind::occurrenceShown, this,
+            [this](int n, int total) {
+                SetStatusText(LoadResString(IDS_FIND_COUNT)
+                                  .replace(QStringLiteral("%1"), QString::number(n))
+                                  .replace(QStringLiteral("%2"), QString::number(total)));
+            });
     // A hit opened from the search page shows the searched words marked, scrolled to the first.
     if (auto* searchPage = dynamic_cast<CsHledatPage*>(m_pNavView->GetPage(kSearchTab)))
         connect(searchPage, &CsHledatPage::hitOpened, this, [this](const QStringList& words) {
