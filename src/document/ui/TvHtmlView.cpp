@@ -26,10 +26,12 @@ namespace {
 // A renderer that keeps dying is not restarted for ever.
 constexpr int kMaxReloads = 3;
 
-QString linkClickScript() {
-    QFile file(QStringLiteral(":/ui/LinkClicks.js"));
+QString resourceScript(const QString& name) {
+    QFile file(QStringLiteral(":/ui/") + name);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
+
+const QString kDarkScriptName = QStringLiteral("tavlin-dark-documents");
 } // namespace
 
 CTvHtmlView::CTvHtmlView(QWidget* parent) : QWebEngineView(parent) {
@@ -52,7 +54,7 @@ CTvHtmlView::CTvHtmlView(QWidget* parent) : QWebEngineView(parent) {
 
     QWebEngineScript script;
     script.setName(QStringLiteral("tavlin-link-clicks"));
-    script.setSourceCode(linkClickScript());
+    script.setSourceCode(resourceScript(QStringLiteral("LinkClicks.js")));
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
     script.setWorldId(QWebEngineScript::ApplicationWorld);
     script.setRunsOnSubFrames(true);
@@ -112,6 +114,26 @@ void CTvHtmlView::SetZoom(int percent) {
         WriteProfileInt(QStringLiteral("Settings"), QStringLiteral("Zoom"), zoom);
     }
     setZoomFactor(zoom / 100.0);
+}
+
+void CTvHtmlView::SetDarkDocuments(bool bDark) {
+    if (bDark == m_bDarkDocuments)
+        return;
+    m_bDarkDocuments = bDark;
+    QWebEngineScriptCollection& scripts = m_pPage->scripts();
+    for (const QWebEngineScript& old : scripts.find(kDarkScriptName))
+        scripts.remove(old);
+    if (bDark) {
+        QWebEngineScript script;
+        script.setName(kDarkScriptName);
+        script.setSourceCode(resourceScript(QStringLiteral("DarkDocuments.js")));
+        script.setInjectionPoint(QWebEngineScript::DocumentReady);
+        script.setWorldId(QWebEngineScript::ApplicationWorld);
+        script.setRunsOnSubFrames(true);
+        scripts.insert(script);
+    }
+    if (!url().isEmpty())
+        reload();
 }
 
 void CTvHtmlView::childEvent(QChildEvent* event) {

@@ -68,6 +68,10 @@ public:
     // The zoom of the shown pages in percent (50 to 300), kept in the settings.
     int GetZoom() const { return m_nZoom; }
     void SetZoom(int percent);
+    // Shows the pages in their dark style (the dark look) or as they are; a shown page is loaded
+    // again when this changes.
+    void SetDarkDocuments(bool bDark);
+    bool HasDarkDocuments() const { return m_bDarkDocuments; }
     // Whether the view was the last of the window's panes to have the focus.
     bool IsActiveView() const { return m_bActiveView; }
 
@@ -105,4 +109,5 @@ private:
     bool m_bActiveView = true;
     bool m_bHistoryMove = false;
     int m_nZoom = 100;
+    bool m_bDarkDocuments = false;
 };

@@ -194,6 +194,7 @@ void CMainFrame::ApplyLookColours() {
     m_app.setLookColour(look.paneRgb.has_value(), colour);
     m_wndSplitter->SetLookColour(colour);
     m_pNavView->ApplyLookColour();
+    m_pHtmlView->SetDarkDocuments(look.bDark);
 }
 
 bool CMainFrame::event(QEvent* event) {

@@ -1,11 +1,14 @@
 #include "document/ui/ReaderWindowFixture.h"
+#include "frame/Looks.h"
 #include "frame/ui/CommandBars.h"
+#include "navigation/ui/TvFormView.h"
 #include "platform/Registry.h"
 #include "platform/ResourceIds.h"
 #include "support/WaitUntil.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QPalette>
 #include <QWheelEvent>
 
 namespace {
@@ -82,4 +85,39 @@ TEST_F(ViewLookTest, ZoomStepsAreStoredAndComeBackAtTheNextStart) {
     ASSERT_TRUE(WriteProfileInt("Settings", "Zoom", 5000));
     recreateFrame();
     EXPECT_EQ(m_view->GetZoom(), 300);
+}
+
+TEST_F(ViewLookTest, DarkLookPaintsThePanesAndTheDocumentsDark) {
+    openDocument();
+    const QString background = QStringLiteral(
+        "(function () { try { var d = window.frames['frm2'].document;"
+        " return d.readyState === 'complete' ?"
+        " getComputedStyle(d.body).backgroundColor : ''; } catch (e) { return ''; } })()");
+    EXPECT_EQ(runScript(background).toString(), QStringLiteral("rgb(255, 253, 248)"));
+
+    tavlinApp()->setAppLook(kDarkAppLook);
+    m_frame->ApplyLookColours();
+    EXPECT_TRUE(m_view->HasDarkDocuments());
+    EXPECT_EQ(m_frame->GetNavView()->palette().color(QPalette::Window), QColor(0x2B, 0x2D, 0x31));
+    EXPECT_LT(QApplication::palette().color(QPalette::Base).lightness(), 64);
+    EXPECT_GT(QApplication::palette().color(QPalette::Text).lightness(), 192);
+    // The shown document is loaded again in its dark style, and so is the next one.
+    EXPECT_TRUE(waitUntil([&] {
+        return runScript(background).toString() == QStringLiteral("rgb(30, 32, 36)");
+    })) << runScript(background).toString().toStdString();
+    openDocument();
+    EXPECT_TRUE(waitUntil(
+        [&] { return runScript(background).toString() == QStringLiteral("rgb(30, 32, 36)"); }));
+    EXPECT_EQ(runScript(QStringLiteral("getComputedStyle(window.frames['frm1'].document.body)"
+                                       ".backgroundColor"))
+                  .toString(),
+              QStringLiteral("rgb(43, 45, 49)"));
+
+    // Back to the 2003 look: light documents again.
+    tavlinApp()->setAppLook(2);
+    m_frame->ApplyLookColours();
+    EXPECT_FALSE(m_view->HasDarkDocuments());
+    EXPECT_TRUE(waitUntil(
+        [&] { return runScript(background).toString() == QStringLiteral("rgb(255, 253, 248)"); }));
+    EXPECT_GT(QApplication::palette().color(QPalette::Base).lightness(), 192);
 }
