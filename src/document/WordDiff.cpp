@@ -1,5 +1,6 @@
 #include "document/WordDiff.h"
 
+#include <QRegularExpression>
 #include <cctype>
 #include <dtl/dtl.hpp>
 
@@ -29,12 +30,34 @@ qsizetype tagEnd(const QByteArray& html, qsizetype start) {
     return html.size();
 }
 
+// For each word: whether a block of the text ends after it, before the next word.
+std::vector<bool> blockEnds(const std::vector<HtmlToken>& tokens);
+
 std::vector<QByteArray> wordsOf(const std::vector<HtmlToken>& tokens) {
     std::vector<QByteArray> words;
     for (const HtmlToken& token : tokens)
         if (token.kind == HtmlToken::Kind::Word)
             words.push_back(token.text);
     return words;
+}
+
+// A closing tag of a block ("</p>", "</td>", "</h3>"...).
+bool isBlockEnd(const QByteArray& tag) {
+    static const QRegularExpression block(
+        QStringLiteral("^</(p|div|li|td|th|tr|h[1-6]|blockquote|table|ul|ol)\\s*>$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return block.match(QString::fromLatin1(tag)).hasMatch();
+}
+
+std::vector<bool> blockEnds(const std::vector<HtmlToken>& tokens) {
+    std::vector<bool> ends;
+    for (const HtmlToken& token : tokens) {
+        if (token.kind == HtmlToken::Kind::Word)
+            ends.push_back(false);
+        else if (token.kind == HtmlToken::Kind::Tag && !ends.empty() && isBlockEnd(token.text))
+            ends.back() = true;
+    }
+    return ends;
 }
 
 // Sequences this long would make the exact edit script slow; dtl then settles for a near one.
@@ -80,7 +103,9 @@ QString plainWords(const QByteArray& html) {
 
 QByteArray markWordChanges(const QByteArray& before, const QByteArray& after) {
     const std::vector<HtmlToken> afterTokens = tokenizeHtml(after);
-    std::vector<QByteArray> oldWords = wordsOf(tokenizeHtml(before));
+    const std::vector<HtmlToken> beforeTokens = tokenizeHtml(before);
+    std::vector<QByteArray> oldWords = wordsOf(beforeTokens);
+    const std::vector<bool> oldBlockEnds = blockEnds(beforeTokens);
     std::vector<QByteArray> newWords = wordsOf(afterTokens);
     dtl::Diff<QByteArray, std::vector<QByteArray>> diff(oldWords, newWords);
     if (oldWords.size() + newWords.size() > kHugeSequence)
@@ -90,28 +115,39 @@ QByteArray markWordChanges(const QByteArray& before, const QByteArray& after) {
 
     QByteArray marked;
     size_t next = 0;
-    const auto flushDeleted = [&] {
+    // Removed words stand before the next word of the new text; those that ended a block of the
+    // old text stand at the end of the block being closed, ahead of its closing tag.
+    const auto flushDeleted = [&](bool bAtBlockEnd) {
+        size_t end = next;
+        while (end < script.size() && script[end].second.type == dtl::SES_DELETE)
+            ++end;
+        if (end == next)
+            return;
+        const auto lastOld = static_cast<size_t>(script[end - 1].second.beforeIdx - 1);
+        if (bAtBlockEnd && !(lastOld < oldBlockEnds.size() && oldBlockEnds[lastOld]))
+            return;
         QByteArray deleted;
-        while (next < script.size() && script[next].second.type == dtl::SES_DELETE) {
+        for (; next < end; ++next) {
             if (!deleted.isEmpty())
                 deleted += ' ';
             deleted += script[next].first;
-            ++next;
         }
-        if (!deleted.isEmpty())
-            marked += "<del class=\"tv-slovo\">" + deleted + "</del> ";
+        const QByteArray del = "<del class=\"tv-slovo\">" + deleted + "</del>";
+        marked += bAtBlockEnd ? ' ' + del : del + ' ';
     };
     for (const HtmlToken& token : afterTokens) {
+        if (token.kind == HtmlToken::Kind::Tag && isBlockEnd(token.text))
+            flushDeleted(true);
         if (token.kind != HtmlToken::Kind::Word) {
             marked += token.text;
             continue;
         }
-        flushDeleted();
+        flushDeleted(false);
         const bool added = next < script.size() && script[next].second.type == dtl::SES_ADD;
         if (next < script.size())
             ++next;
         marked += added ? "<ins class=\"tv-slovo\">" + token.text + "</ins>" : token.text;
     }
-    flushDeleted();
+    flushDeleted(false);
     return marked;
 }

@@ -123,6 +123,9 @@ TEST(WordDiffTest, ComparesWordsNotTags) {
     EXPECT_EQ(markWordChanges("a b c", "b"),
               "<del class=\"tv-slovo\">a</del> b<del class=\"tv-slovo\">c</del> ");
     EXPECT_EQ(markWordChanges("", "nové"), "<ins class=\"tv-slovo\">nové</ins>");
+    // Words removed at the end of a paragraph stay in it, ahead of its closing tag.
+    EXPECT_EQ(markWordChanges("<p>platí daň.</p><p>Dále</p>", "<p>platí</p><p>Dále</p>"),
+              "<p>platí <del class=\"tv-slovo\">daň.</del></p><p>Dále</p>");
     // Attributes with ">" inside quotes and a lone "<" do not break the words apart.
     EXPECT_EQ(markWordChanges("<a title=\"x>y\">1 < 2</a>", "<a title=\"x>y\">1 < 3</a>"),
               "<a title=\"x>y\">1 < <del class=\"tv-slovo\">2</del> "
