@@ -1,6 +1,6 @@
 #include "document/WordDiff.h"
 
-#include <QRegularExpression>
+#include <QByteArrayList>
 #include <cctype>
 #include <dtl/dtl.hpp>
 
@@ -43,10 +43,13 @@ std::vector<QByteArray> wordsOf(const std::vector<HtmlToken>& tokens) {
 
 // A closing tag of a block ("</p>", "</td>", "</h3>"...).
 bool isBlockEnd(const QByteArray& tag) {
-    static const QRegularExpression block(
-        QStringLiteral("^</(p|div|li|td|th|tr|h[1-6]|blockquote|table|ul|ol)\\s*>$"),
-        QRegularExpression::CaseInsensitiveOption);
-    return block.match(QString::fromLatin1(tag)).hasMatch();
+    if (!tag.startsWith("</") || !tag.endsWith('>'))
+        return false;
+    const QByteArray name = tag.mid(2, tag.size() - 3).trimmed().toLower();
+    static const QByteArrayList blocks = {"p",          "div",   "li", "td", "th", "tr",
+                                          "h1",         "h2",    "h3", "h4", "h5", "h6",
+                                          "blockquote", "table", "ul", "ol"};
+    return blocks.contains(name);
 }
 
 std::vector<bool> blockEnds(const std::vector<HtmlToken>& tokens) {
