@@ -18,6 +18,7 @@ packages=(
   hunspell-cs libhunspell-dev
   xdg-utils
   hyperfine time
+  libdtl-dev
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -63,3 +63,51 @@ function tavlinSelectText(doc, start, length) {
         win.scrollTo(win.scrollX, win.scrollY + rect.top);
     return true;
 }
+
+// Marks every occurrence ([[start, length], ...]) in a second colour, after taking away the marks
+// of an earlier find. The text stays as find counts it: a mark is an inline element.
+function tavlinMarkAll(doc, ranges) {
+    if (!doc || !doc.body)
+        return 0;
+    var old = doc.querySelectorAll('mark.tv-vyskyt');
+    for (var i = 0; i < old.length; ++i) {
+        var parent = old[i].parentNode;
+        while (old[i].firstChild)
+            parent.insertBefore(old[i].firstChild, old[i]);
+        parent.removeChild(old[i]);
+        parent.normalize();
+    }
+    var text = tavlinTextSegments(doc);
+    if (!text)
+        return 0;
+    // The pieces of each range inside single text nodes, marked from the last one backwards so
+    // that splitting a node leaves the offsets of the pieces before it as they were.
+    var pieces = [];
+    for (var r = 0; r < ranges.length; ++r) {
+        var start = ranges[r][0], end = start + ranges[r][1];
+        for (var s = 0; s < text.segments.length; ++s) {
+            var seg = text.segments[s], from = Math.max(start, seg.start),
+                to = Math.min(end, seg.start + seg.node.data.length);
+            if (from < to)
+                pieces.push({index: s, from: from - seg.start, to: to - seg.start});
+        }
+    }
+    pieces.sort(function (a, b) { return b.index - a.index || b.from - a.from; });
+    var limit = {};
+    for (var p = 0; p < pieces.length; ++p) {
+        var piece = pieces[p], node = text.segments[piece.index].node;
+        // Overlapping occurrences: the later one is marked, the earlier only up to it.
+        var to = Math.min(piece.to, limit[piece.index] === undefined ? piece.to : limit[piece.index]);
+        if (piece.from >= to)
+            continue;
+        limit[piece.index] = piece.from;
+        node.splitText(to);
+        var middle = node.splitText(piece.from);
+        var mark = doc.createElement('mark');
+        mark.className = 'tv-vyskyt';
+        mark.setAttribute('style', 'background: #bcd9f5; color: inherit;');
+        middle.parentNode.insertBefore(mark, middle);
+        mark.appendChild(middle);
+    }
+    return doc.querySelectorAll('mark.tv-vyskyt').length;
+}

@@ -3,7 +3,10 @@
 #include "db/DaoException.h"
 #include "db/DokumentRecordsets.h"
 #include "db/ReportDaoError.h"
+#include "document/ComparisonPage.h"
 #include "document/HtmlFiles.h"
+#include "document/ValidOnDay.h"
+#include "document/VersionCompare.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFolders.h"
@@ -26,10 +29,10 @@ QString fixedLawDesignation(unsigned nCmd) {
 namespace {
 constexpr int kSearchPage = 3;
 
-// A version belongs to the day from its datumNovelizace (inclusive) to its datumDo (exclusive);
-// a missing date leaves that side open.
-bool isValidOn(const QDateTime& from, const QDateTime& to, const QDateTime& day) {
-    return (!from.isValid() || from <= day) && (!to.isValid() || day < to);
+ComparisonTexts comparisonTexts() {
+    return {LoadResString(IDS_COMPARE_HEADING), LoadResString(IDS_COMPARE_NO_CHANGE),
+            LoadResString(IDS_COMPARE_ADDED), LoadResString(IDS_COMPARE_REMOVED),
+            LoadResString(IDS_COMPARE_CHANGED)};
 }
 } // namespace
 
@@ -68,20 +71,48 @@ bool DocumentAssembler::mayWrite() const {
                                        : QFileInfo(m_strOutputFolder).isDir();
 }
 
+std::optional<QString> DocumentAssembler::documentTitle(int id) {
+    CrDokument dokument(m_database);
+    dokument.m_strSort = dokument.m_strDefaultSort;
+    dokument.m_strFilter = QStringLiteral("(ID = %1)").arg(id);
+    dokument.Open();
+    if (dokument.GetRecordCount() == 0) {
+        dokument.Close();
+        return std::nullopt;
+    }
+    dokument.MoveFirst();
+    const QString title = dokument.GetTitle();
+    dokument.Close();
+    return title;
+}
+
 bool DocumentAssembler::OpenDocument(int id, const QString& anchor, const QDateTime* validOn) {
     try {
-        CrDokument dokument(m_database);
-        dokument.m_strSort = dokument.m_strDefaultSort;
-        dokument.m_strFilter = QStringLiteral("(ID = %1)").arg(id);
-        dokument.Open();
-        if (dokument.GetRecordCount() == 0) {
-            dokument.Close();
+        const std::optional<QString> title = documentTitle(id);
+        if (!title)
             return false;
-        }
-        dokument.MoveFirst();
-        const QString title = dokument.GetTitle();
-        dokument.Close();
-        showDocumentUnchecked(id, title, anchor, validOn);
+        showDocumentUnchecked(id, *title, anchor, validOn);
+        return true;
+    } catch (const DaoException& e) {
+        ReportDaoError(0, e);
+        return false;
+    }
+}
+
+bool DocumentAssembler::ShowComparison(int id, const QDate& before, const QDate& after) {
+    try {
+        const std::optional<QString> title = documentTitle(id);
+        if (!title)
+            return false;
+        const QByteArray text = comparisonBody(compareVersions(m_database, id, before, after),
+                                               before, after, comparisonTexts());
+        // Both days in the file names: the comparison is a history entry of its own.
+        m_strLastTag =
+            QStringLiteral("_%1_%2").arg(before.toString(Qt::ISODate), after.toString(Qt::ISODate));
+        m_strLastDayNote = LoadResString(IDS_COMPARE_NOTE)
+                               .replace(QStringLiteral("%1"), czechDay(before))
+                               .replace(QStringLiteral("%2"), czechDay(after));
+        WriteDocument(id, *title, text, QString());
         return true;
     } catch (const DaoException& e) {
         ReportDaoError(0, e);
@@ -102,7 +133,21 @@ void DocumentAssembler::ShowDocument(int id, const QString& title, const QString
 
 void DocumentAssembler::showDocumentUnchecked(int id, const QString& title, const QString& anchor,
                                               const QDateTime* validOn) {
-    const QDateTime day = asStoredDateTime(validOn ? *validOn : currentDateTime());
+    const QDateTime now = currentDateTime();
+    const QDate chosen = m_hooks.chosenDay ? m_hooks.chosenDay() : QDate();
+    QDateTime when = now;
+    if (validOn)
+        when = *validOn;
+    else if (chosen.isValid())
+        when = chosen.startOfDay();
+    const QDateTime day = asStoredDateTime(when);
+    // The text of a chosen day gets files of its own, so that the history keeps the day; a link
+    // with a day of its own writes the document's usual files, as it always has.
+    m_strLastTag = validOn ? QString() : dayFileTag(when.date(), now.date());
+    m_strLastDayNote =
+        when.date() == now.date()
+            ? QString()
+            : LoadResString(IDS_VALID_ON_NOTE).replace(QStringLiteral("%1"), czechDay(when.date()));
     WriteDocument(id, title, assembleText(id, day), anchor);
 }
 
@@ -112,7 +157,7 @@ QByteArray DocumentAssembler::assembleText(int id, const QDateTime& day) {
     sections.Open();
     QByteArray text;
     while (!sections.IsEOF()) {
-        if (isValidOn(sections.m_datumNovelizace, sections.m_datumDo, day))
+        if (isVersionValidOn(sections.m_datumNovelizace, sections.m_datumDo, day))
             text += sections.GetObsahUtf8();
         sections.MoveNext();
     }
@@ -199,7 +244,8 @@ void DocumentAssembler::WriteDocumentPages(int id, const QString& title, const Q
 
     QByteArray body = templates->body;
     body.replace("#TEXT#", text);
-    const QString bodyPath = workingFolder() + QStringLiteral("/B%1.html").arg(id);
+    const QString bodyPath =
+        workingFolder() + QStringLiteral("/B%1%2.html").arg(id).arg(m_strLastTag);
     if (mayWrite())
         writeGeneratedBytes(bodyPath, body);
 
@@ -211,7 +257,8 @@ void DocumentAssembler::WriteDocumentPages(int id, const QString& title, const Q
         shownAnchor = QStringLiteral("#prvniNalezeny");
     frameset.replace(QStringLiteral("#FILE_BODY#"),
                      pathInAttribute(bodyPath) + shownAnchor.toHtmlEscaped());
-    const QString framesetPath = workingFolder() + QStringLiteral("/D%1.html").arg(id);
+    const QString framesetPath =
+        workingFolder() + QStringLiteral("/D%1%2.html").arg(id).arg(m_strLastTag);
     const bool framesetWritten = mayWrite() && writeGeneratedFile(framesetPath, frameset);
 
     writePictures(id);
@@ -278,7 +325,11 @@ QString DocumentAssembler::writeTitlePage(int id, const QString& title,
     }
     page.replace(QStringLiteral("#ICON#"), icon);
     page.replace(QStringLiteral("#TITLE#"), title);
-    const QString path = workingFolder() + QStringLiteral("/T%1.html").arg(id);
+    page.replace(QStringLiteral("#VALIDON#"),
+                 m_strLastDayNote.isEmpty() ? QString()
+                                            : QStringLiteral("<div class=\"platnost\">%1</div>")
+                                                  .arg(m_strLastDayNote.toHtmlEscaped()));
+    const QString path = workingFolder() + QStringLiteral("/T%1%2.html").arg(id).arg(m_strLastTag);
     if (mayWrite())
         writeGeneratedFile(path, page);
     return path;

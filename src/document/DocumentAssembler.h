@@ -21,6 +21,8 @@ struct DocumentHooks {
     std::function<int()> currentPage;
     // The user's note on the document of that name, empty when there is none.
     std::function<QString(const QString& documentName)> noteText;
+    // The day chosen for documents opened without a day of their own; invalid means today.
+    std::function<QDate()> chosenDay;
 };
 
 // The twelve designations of the fixed-law commands, in command order.
@@ -43,6 +45,9 @@ public:
     // Assembles and shows the section versions of `id` valid on the day under `title`.
     void ShowDocument(int id, const QString& title, const QString& anchor,
                       const QDateTime* validOn);
+    // The comparison of the document's text valid on `before` with that valid on `after`, shown
+    // as one page. False when there is no such document or the database failed (reported).
+    bool ShowComparison(int id, const QDate& before, const QDate& after);
     // The document of a tavlin: link, following its redirect; 61465 when there is none.
     void OpenByDesignation(const QString& ozn);
     // One of the twelve laws of the favourites menu; nothing happens when it is missing.
@@ -78,9 +83,15 @@ public:
     QString m_strLastTitle;
     QByteArray m_strLastText;
     QString m_strLastAnchor;
+    // What sets the last document's files apart from those of today's text ("_2008-01-01") and
+    // the line the title page shows for it (empty for today).
+    QString m_strLastTag;
+    QString m_strLastDayNote;
 
 private:
     QByteArray assembleText(int id, const QDateTime& day);
+    // The title of document `id`, none when there is no such document; database failures thrown.
+    std::optional<QString> documentTitle(int id);
     void showDocumentUnchecked(int id, const QString& title, const QString& anchor,
                                const QDateTime* validOn);
     // The three templates of a document's pages as read from the Html folder.

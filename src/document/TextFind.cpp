@@ -144,3 +144,18 @@ FindOutcome findSearchedPrevious(FindBookmarks& state, const QString& text,
         return nearestBefore(text, words, end);
     });
 }
+
+std::vector<TextHit> findAllInText(const QString& text, const QString& needle) {
+    std::vector<TextHit> hits;
+    for (TextHit hit = findForward(text, needle, 0); hit.found();
+         hit = findForward(text, needle, nextChar(text, nextChar(text, hit.start))))
+        hits.push_back(hit);
+    return hits;
+}
+
+int occurrenceNumber(const std::vector<TextHit>& hits, int start) {
+    for (size_t i = 0; i < hits.size(); ++i)
+        if (hits[i].start == start)
+            return static_cast<int>(i) + 1;
+    return 0;
+}

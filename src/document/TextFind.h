@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 // Finding in the plain text of a shown page. Positions are offsets into that text (UTF-16 code
 // units, as the page counts them); a bookmark is the offset one character after the start of the
@@ -42,6 +43,12 @@ struct FindOutcome {
 // "Najít v textu": the next occurrence of `needle` after the last one, wrapping silently to the
 // first; a changed text starts at the top.
 FindOutcome findInText(FindBookmarks& state, const QString& text, const QString& needle);
+
+// Every occurrence "Najít v textu" steps through, in text order: each search starts two
+// characters after the start of the previous hit, as the stepping does.
+std::vector<TextHit> findAllInText(const QString& text, const QString& needle);
+// The number (from 1) of the occurrence starting at `start` among `hits`, 0 when none does.
+int occurrenceNumber(const std::vector<TextHit>& hits, int start);
 
 // "Najít další" / "Najít předchozí": of the searched words, the occurrence nearest after (before)
 // the last searched-word hit; on equal positions the earlier word wins. Both wrap silently.

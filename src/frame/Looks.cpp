@@ -2,8 +2,10 @@
 
 #include "platform/Registry.h"
 
-int resolveAppLook(std::uint32_t stored, bool bThemesActive) {
+int resolveAppLook(std::uint32_t stored, bool bThemesActive, bool bDesktopDark) {
     const int look = static_cast<int>(static_cast<std::int32_t>(stored));
+    if (look == -1 && bDesktopDark)
+        return kDarkAppLook;
     if (look == -1)
         return bThemesActive ? 2 : 1;
     return look;
@@ -17,6 +19,8 @@ LookDefinition lookDefinition(int nAppLook) {
         return {QStringLiteral("Fusion"), 0xECE9D8, 0xECE9D8};
     case 2:
         return {QStringLiteral("Fusion"), 0xC3DAF9, 0xDDECFE};
+    case kDarkAppLook:
+        return {QStringLiteral("Fusion"), 0x2B2D31, 0x3A3D42, true};
     default:
         return {QString(), std::nullopt, std::nullopt};
     }
@@ -29,9 +33,15 @@ bool desktopThemesActive() {
     return !qEnvironmentVariable("XDG_CURRENT_DESKTOP").isEmpty();
 }
 
-int readAppLook() {
+bool desktopPrefersDark(int windowLightness, const QString& gtkTheme) {
+    constexpr int kDarkBelow = 128;
+    return windowLightness < kDarkBelow || gtkTheme.endsWith(QLatin1String(":dark")) ||
+           gtkTheme.endsWith(QLatin1String("-dark"), Qt::CaseInsensitive);
+}
+
+int readAppLook(bool bDesktopDark) {
     return resolveAppLook(ReadRegDword(GetMakerKey(), QStringLiteral("AppLook"),
                                        static_cast<DWORD>(kDefaultAppLook),
                                        RegistryRoot::CurrentUser),
-                          desktopThemesActive());
+                          desktopThemesActive(), bDesktopDark);
 }

@@ -141,3 +141,26 @@ TEST(FindSearchedWords, EqualPositionsGoToTheEarlierWordAndNothingFoundGivesTheM
               (std::vector<QString>{"-"}));
     EXPECT_EQ(messages, 3);
 }
+
+TEST(FindInText, AllOccurrencesAreThoseTheSteppingVisits) {
+    // Adjacent one-character hits: the stepping skips every second, and so does the count.
+    const QString text = QStringLiteral("aaaa b A");
+    const std::vector<TextHit> all = findAllInText(text, QStringLiteral("a"));
+    std::vector<int> starts;
+    for (const TextHit& hit : all)
+        starts.push_back(hit.start);
+    EXPECT_EQ(starts, (std::vector<int>{0, 2, 7}));
+    FindBookmarks state;
+    for (size_t i = 0; i < all.size(); ++i) {
+        const FindOutcome outcome = findInText(state, text, QStringLiteral("a"));
+        EXPECT_EQ(occurrenceNumber(all, outcome.hit.start), static_cast<int>(i) + 1);
+    }
+    // After the last the stepping wraps to occurrence 1.
+    EXPECT_EQ(occurrenceNumber(all, findInText(state, text, QStringLiteral("a")).hit.start), 1);
+    EXPECT_EQ(occurrenceNumber(all, 1), 0);
+    EXPECT_TRUE(findAllInText(text, QStringLiteral("x")).empty());
+    EXPECT_TRUE(findAllInText(text, QStringLiteral(" ")).empty());
+    // Blanks match runs of white space across a line break.
+    EXPECT_EQ(
+        findAllInText(QStringLiteral("daň z\npříjmů, daň  z"), QStringLiteral("daň z")).size(), 2u);
+}

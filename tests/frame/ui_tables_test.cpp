@@ -1,4 +1,5 @@
 #include "frame/UiTables.h"
+#include "platform/ResourceIds.h"
 #include "platform/Strings.h"
 #include "support/TestSupport.h"
 
@@ -89,5 +90,11 @@ TEST(UiTables, ShippedTablesHoldTheWindowsCommands) {
     ASSERT_NE(findToolbar(toolbars, 128), nullptr);
     ASSERT_NE(findToolbar(toolbars, 142), nullptr);
     EXPECT_EQ(findToolbar(toolbars, 128)->entries.size(), 11u);
-    EXPECT_EQ(parseAcceleratorTable(sourceFileText("res/ui/accelerators.txt")).size(), 10u);
+    // The window's ten keys, then Ctrl+plus (also as Ctrl+=), Ctrl+minus and Ctrl+0 of the zoom.
+    const std::vector<AcceleratorEntry> keys =
+        parseAcceleratorTable(sourceFileText("res/ui/accelerators.txt"));
+    ASSERT_EQ(keys.size(), 14u);
+    EXPECT_EQ(keys[9].command, 32785);
+    EXPECT_EQ(keys[10].command, ID_ZOOM_IN);
+    EXPECT_EQ(keys[13].command, ID_ZOOM_RESET);
 }

@@ -76,3 +76,18 @@ TEST(AppLook, ThemeTestNeedsANamedDesktopOnARealDisplay) {
     qunsetenv("XDG_CURRENT_DESKTOP");
     qunsetenv("QT_QPA_PLATFORM");
 }
+
+TEST(AppLook, DarkLookAndADarkDesktop) {
+    // -1 takes the dark look when the desktop is dark, whatever its theme test says.
+    EXPECT_EQ(resolveAppLook(0xFFFFFFFFu, true, true), 3);
+    EXPECT_EQ(resolveAppLook(0xFFFFFFFFu, false, true), 3);
+    EXPECT_EQ(resolveAppLook(1, true, true), 1);
+    EXPECT_TRUE(lookDefinition(3).bDark);
+    EXPECT_TRUE(lookDefinition(3).paneRgb.has_value());
+    EXPECT_FALSE(lookDefinition(2).bDark);
+    EXPECT_TRUE(desktopPrefersDark(40, QString()));
+    EXPECT_FALSE(desktopPrefersDark(239, QString()));
+    EXPECT_TRUE(desktopPrefersDark(239, QStringLiteral("Adwaita:dark")));
+    EXPECT_TRUE(desktopPrefersDark(239, QStringLiteral("Arc-Dark")));
+    EXPECT_FALSE(desktopPrefersDark(239, QStringLiteral("Adwaita")));
+}

@@ -10,6 +10,7 @@
 #include "diagnostics/SystemInfo.h"
 #include "diagnostics/ui/AboutCommands.h"
 #include "frame/Looks.h"
+#include "frame/ui/DarkPalette.h"
 #include "frame/ui/MainFrame.h"
 #include "frame/ui/PictureWnd.h"
 #include "platform/ResourceIds.h"
@@ -54,7 +55,9 @@ bool CTavlinApp::InitInstance() {
     m_bFoldersChecked = true;
     if (!m_folders.CheckFolders(cmdInfo.m_bShellLaunch, applicationFilePath(), cmdInfo.m_strFolder))
         return false;
-    m_nAppLook = readAppLook();
+    // The platform's own palette tells a dark desktop, before a look replaces it.
+    m_nAppLook = readAppLook(desktopPrefersDark(palette().color(QPalette::Window).lightness(),
+                                                qEnvironmentVariable("GTK_THEME")));
     ApplyLook();
     if (!OpenDatabase())
         return false;
@@ -130,7 +133,9 @@ void CTavlinApp::ApplyLook() {
     if (QStyle* style = QStyleFactory::create(look.styleName))
         setStyle(style);
     QPalette palette = style()->standardPalette();
-    if (look.windowRgb) {
+    if (look.bDark && look.windowRgb) {
+        palette = darkPalette(QColor::fromRgb(*look.windowRgb));
+    } else if (look.windowRgb) {
         palette.setColor(QPalette::Window, QColor::fromRgb(*look.windowRgb));
         palette.setColor(QPalette::Button, QColor::fromRgb(*look.windowRgb));
     }

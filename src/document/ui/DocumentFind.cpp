@@ -34,7 +34,7 @@ void DocumentFind::FindInText(const QString& text) {
     run(
         text,
         [text](FindBookmarks& state, const QString& page) { return findInText(state, page, text); },
-        false);
+        false, [text](const QString& page) { return findAllInText(page, text); });
 }
 
 void DocumentFind::FindSearchedNext(const QString& expression, const QStringList& words) {
@@ -59,13 +59,14 @@ void DocumentFind::FindSearched(const QString& expression, const QStringList& wo
         true);
 }
 
-void DocumentFind::run(const QString& shownText, const Step& step, bool bWaitCursor) {
+void DocumentFind::run(const QString& shownText, const Step& step, bool bWaitCursor,
+                       const Marks& marks) {
     if (bWaitCursor)
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const int generation = m_nGeneration;
     m_view.RunInTargetDocument(
         textScript() + QStringLiteral("var t = tavlinTextSegments(doc); return t ? t.text : null;"),
-        [this, shownText, step, bWaitCursor, generation](const QVariant& value) {
+        [this, shownText, step, bWaitCursor, generation, marks](const QVariant& value) {
             if (bWaitCursor)
                 QGuiApplication::restoreOverrideCursor();
             // No body to search, or the page has changed meanwhile.
@@ -73,9 +74,14 @@ void DocumentFind::run(const QString& shownText, const Step& step, bool bWaitCur
                 emit finished();
                 return;
             }
-            const FindOutcome outcome = step(m_state, value.toString());
+            const QString page = value.toString();
+            const FindOutcome outcome = step(m_state, page);
             if (outcome.hit.found()) {
-                select(outcome.hit);
+                const std::vector<TextHit> all = marks ? marks(page) : std::vector<TextHit>();
+                if (marks)
+                    emit occurrenceShown(occurrenceNumber(all, outcome.hit.start),
+                                         static_cast<int>(all.size()));
+                select(outcome.hit, all);
                 return;
             }
             if (outcome.message == FindMessage::NotFound)
@@ -85,9 +91,17 @@ void DocumentFind::run(const QString& shownText, const Step& step, bool bWaitCur
         });
 }
 
-void DocumentFind::select(const TextHit& hit) {
+void DocumentFind::select(const TextHit& hit, const std::vector<TextHit>& marks) {
+    QStringList ranges;
+    for (const TextHit& mark : marks)
+        ranges << QStringLiteral("[%1,%2]").arg(mark.start).arg(mark.length);
+    // The searched words' stepping leaves the marks of the last find in text as they are.
+    const QString markAll =
+        marks.empty()
+            ? QString()
+            : QStringLiteral("tavlinMarkAll(doc, [%1]);").arg(ranges.join(QLatin1Char(',')));
     m_view.RunInTargetDocument(
-        textScript() +
+        textScript() + markAll +
             QStringLiteral("return tavlinSelectText(doc, %1, %2);").arg(hit.start).arg(hit.length),
         [this](const QVariant&) { emit finished(); });
 }

@@ -32,13 +32,17 @@ public:
 signals:
     // An operation has ended: a hit selected, a message shown or nothing to do.
     void finished();
+    // "Najít v textu" has selected occurrence `n` of `total`, all of them marked.
+    void occurrenceShown(int n, int total);
 
 private:
     using Step = std::function<FindOutcome(FindBookmarks&, const QString&)>;
     using SearchedStep = FindOutcome (*)(FindBookmarks&, const QString&, const QStringList&);
     void FindSearched(const QString& expression, const QStringList& words, SearchedStep searched);
-    void run(const QString& shownText, const Step& step, bool bWaitCursor);
-    void select(const TextHit& hit);
+    // The occurrences to mark on the page's text, none for the searched words.
+    using Marks = std::function<std::vector<TextHit>(const QString&)>;
+    void run(const QString& shownText, const Step& step, bool bWaitCursor, const Marks& marks = {});
+    void select(const TextHit& hit, const std::vector<TextHit>& marks);
 
     CTvHtmlView& m_view;
     FindBookmarks m_state;

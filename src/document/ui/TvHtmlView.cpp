@@ -1,14 +1,17 @@
 #include "document/ui/TvHtmlView.h"
 
 #include "document/LinkProtocol.h"
+#include "document/ZoomSteps.h"
 #include "document/ui/DocumentFind.h"
 #include "document/ui/DocumentPrinter.h"
 #include "document/ui/TvWebPage.h"
 #include "platform/CommandTable.h"
 #include "platform/Messages.h"
+#include "platform/Registry.h"
 #include "platform/ResourceIds.h"
 
 #include <QApplication>
+#include <QChildEvent>
 #include <QFile>
 #include <QTimer>
 #include <QWebEngineHistory>
@@ -16,16 +19,19 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
+#include <QWheelEvent>
 #include <utility>
 
 namespace {
 // A renderer that keeps dying is not restarted for ever.
 constexpr int kMaxReloads = 3;
 
-QString linkClickScript() {
-    QFile file(QStringLiteral(":/ui/LinkClicks.js"));
+QString resourceScript(const QString& name) {
+    QFile file(QStringLiteral(":/ui/") + name);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
+
+const QString kDarkScriptName = QStringLiteral("tavlin-dark-documents");
 } // namespace
 
 CTvHtmlView::CTvHtmlView(QWidget* parent) : QWebEngineView(parent) {
@@ -48,16 +54,25 @@ CTvHtmlView::CTvHtmlView(QWidget* parent) : QWebEngineView(parent) {
 
     QWebEngineScript script;
     script.setName(QStringLiteral("tavlin-link-clicks"));
-    script.setSourceCode(linkClickScript());
+    script.setSourceCode(resourceScript(QStringLiteral("LinkClicks.js")));
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
     script.setWorldId(QWebEngineScript::ApplicationWorld);
     script.setRunsOnSubFrames(true);
     m_pPage->scripts().insert(script);
 
     setPage(m_pPage);
-    connect(m_pPage, &QWebEnginePage::urlChanged, this, [this] { UpdateHistoryState(); });
+    connect(m_pPage, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
+        UpdateHistoryState();
+        if (std::exchange(m_bHistoryMove, false))
+            emit historyPageShown(url);
+    });
     connect(m_pPage, &QWebEnginePage::loadStarted, this, [this] { UpdateHistoryState(); });
+    m_nZoom =
+        clampZoom(GetProfileInt(QStringLiteral("Settings"), QStringLiteral("Zoom"), kZoomDefault));
+    setZoomFactor(m_nZoom / 100.0);
     connect(m_pPage, &QWebEnginePage::loadFinished, this, [this](bool) {
+        // Every page is shown at the chosen zoom, whatever the engine keeps per page.
+        setZoomFactor(m_nZoom / 100.0);
         UpdateHistoryState();
         OnNavigateComplete2();
         if (!m_strPendingScript.isEmpty())
@@ -83,11 +98,60 @@ void CTvHtmlView::Navigate2(const QString& path) {
 }
 
 void CTvHtmlView::GoBack() {
+    m_bHistoryMove = true;
     back();
 }
 
 void CTvHtmlView::GoForward() {
+    m_bHistoryMove = true;
     forward();
+}
+
+void CTvHtmlView::SetZoom(int percent) {
+    const int zoom = clampZoom(percent);
+    if (zoom != m_nZoom) {
+        m_nZoom = zoom;
+        WriteProfileInt(QStringLiteral("Settings"), QStringLiteral("Zoom"), zoom);
+    }
+    setZoomFactor(zoom / 100.0);
+}
+
+void CTvHtmlView::SetDarkDocuments(bool bDark) {
+    if (bDark == m_bDarkDocuments)
+        return;
+    m_bDarkDocuments = bDark;
+    QWebEngineScriptCollection& scripts = m_pPage->scripts();
+    for (const QWebEngineScript& old : scripts.find(kDarkScriptName))
+        scripts.remove(old);
+    if (bDark) {
+        QWebEngineScript script;
+        script.setName(kDarkScriptName);
+        script.setSourceCode(resourceScript(QStringLiteral("DarkDocuments.js")));
+        script.setInjectionPoint(QWebEngineScript::DocumentReady);
+        script.setWorldId(QWebEngineScript::ApplicationWorld);
+        script.setRunsOnSubFrames(true);
+        scripts.insert(script);
+    }
+    if (!url().isEmpty())
+        reload();
+}
+
+void CTvHtmlView::childEvent(QChildEvent* event) {
+    // The engine's render widget is a child made when a page is shown; the wheel reaches it.
+    if (event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+    QWebEngineView::childEvent(event);
+}
+
+bool CTvHtmlView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if ((wheel->modifiers() & Qt::ControlModifier) && wheel->angleDelta().y() != 0) {
+            SetZoom(stepZoom(m_nZoom, wheel->angleDelta().y() > 0 ? 1 : -1));
+            return true;
+        }
+    }
+    return QWebEngineView::eventFilter(watched, event);
 }
 
 void CTvHtmlView::SetHtmlFolder(const QString& folder) {

@@ -65,12 +65,25 @@ public:
     // Prints the shown document in its print layout (see DocumentPrinter).
     void OnPrintDocument();
     DocumentPrinter& GetPrinter() const { return *m_pPrinter; }
+    // The zoom of the shown pages in percent (50 to 300), kept in the settings.
+    int GetZoom() const { return m_nZoom; }
+    void SetZoom(int percent);
+    // Shows the pages in their dark style (the dark look) or as they are; a shown page is loaded
+    // again when this changes.
+    void SetDarkDocuments(bool bDark);
+    bool HasDarkDocuments() const { return m_bDarkDocuments; }
     // Whether the view was the last of the window's panes to have the focus.
     bool IsActiveView() const { return m_bActiveView; }
+
+protected:
+    void childEvent(QChildEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void commandStateChanged(bool bCanGoBack, bool bCanGoForward);
     void noteRequested();
+    // Back or forward has brought this page (a document page carries its day in its name).
+    void historyPageShown(const QUrl& url);
 
 private:
     // The link protocol; true when the request is cancelled.
@@ -94,4 +107,7 @@ private:
     DocumentFind* m_pFind = nullptr;
     DocumentPrinter* m_pPrinter = nullptr;
     bool m_bActiveView = true;
+    bool m_bHistoryMove = false;
+    int m_nZoom = 100;
+    bool m_bDarkDocuments = false;
 };

@@ -1,3 +1,4 @@
+#include "document/ZoomSteps.h"
 #include "document/ui/DocumentFind.h"
 #include "document/ui/DocumentPrinter.h"
 #include "document/ui/TvHtmlView.h"
@@ -31,6 +32,9 @@ void CTvHtmlView::RegisterCommands(CommandTable& table) {
     table.add(ID_FILE_PRINT, [this](int) { OnPrintDocument(); });
     table.add(ID_FILE_PRINT_PREVIEW, [this](int) { m_pPrinter->PrintPreview(); });
     table.add(ID_FILE_SAVE_PDF, [this](int) { SaveAsPdf(); });
+    table.add(ID_ZOOM_IN, [this](int) { SetZoom(stepZoom(m_nZoom, 1)); });
+    table.add(ID_ZOOM_OUT, [this](int) { SetZoom(stepZoom(m_nZoom, -1)); });
+    table.add(ID_ZOOM_RESET, [this](int) { SetZoom(kZoomDefault); });
 }
 
 void CTvHtmlView::FindInText(const QString& text) {

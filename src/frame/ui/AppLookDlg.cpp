@@ -1,5 +1,6 @@
 #include "frame/ui/AppLookDlg.h"
 
+#include "frame/Looks.h"
 #include "platform/ResourceIds.h"
 #include "platform/Strings.h"
 
@@ -14,9 +15,10 @@ CAppLookDlg::CAppLookDlg(int nAppLook, QWidget* parent) : QDialog(parent), m_nGi
     setWindowTitle(LoadResString(IDS_LOOK_TITLE));
     auto* layout = new QVBoxLayout(this);
     m_group = new QButtonGroup(this);
-    for (int look = 0; look < 3; ++look) {
-        auto* radio =
-            new QRadioButton(LoadResString(IDS_LOOK_BASIC + static_cast<unsigned>(look)), this);
+    for (int look = 0; look <= kDarkAppLook; ++look) {
+        const unsigned text =
+            look == kDarkAppLook ? IDS_LOOK_DARK : IDS_LOOK_BASIC + static_cast<unsigned>(look);
+        auto* radio = new QRadioButton(LoadResString(text), this);
         radio->setObjectName(QStringLiteral("look%1").arg(look));
         m_group->addButton(radio, look);
         layout->addWidget(radio);

@@ -1,5 +1,6 @@
 #include "frame/ui/MainFrame.h"
 
+#include "document/ui/DocumentFind.h"
 #include "document/ui/DocumentPrinter.h"
 #include "document/ui/TvHtmlView.h"
 #include "frame/Looks.h"
@@ -9,9 +10,11 @@
 #include "frame/ui/FrameHost.h"
 #include "frame/ui/LockKeys.h"
 #include "frame/ui/NoteCommand.h"
+#include "frame/ui/ReadingDay.h"
 #include "frame/ui/SearchBox.h"
 #include "frame/ui/SplitterWnd.h"
 #include "frame/ui/ToolbarManager.h"
+#include "frame/ui/ValidOnField.h"
 #include "frame/ui/WindowPlacement.h"
 #include "navigation/ui/TvFormView.h"
 #include "platform/ProgramFolders.h"
@@ -57,6 +60,7 @@ CMainFrame::CMainFrame(FrameHost& app, bool /*bShellLaunch*/) : m_app(app) {
     m_pNavView->RegisterCommands(m_commandTable);
     registerSearchedWordCommands(m_commandTable, *m_pNavView, *m_pHtmlView);
     m_pToolbars->RegisterCommands(m_commandTable);
+    m_pReadingDay->RegisterCommands(m_commandTable);
     restoreWindowPlacement(*this);
     // A stored width beyond this window would leave no room for the document.
     m_pNavView->m_nPaneWidth =
@@ -88,6 +92,13 @@ void CMainFrame::OnCreateClient() {
         return m_pNavView->OpenDocument(id, anchor, validOn);
     });
     connect(m_pHtmlView, &CTvHtmlView::commandStateChanged, this, &CMainFrame::UpdateCommandUI);
+    m_pReadingDay = new ReadingDay(*m_pHtmlView, *m_pNavView, this);
+    connect(&m_pHtmlView->GetFind(), &DocumentFind::occurrenceShown, this,
+            [this](int n, int total) {
+                SetStatusText(LoadResString(IDS_FIND_COUNT)
+                                  .replace(QStringLiteral("%1"), QString::number(n))
+                                  .replace(QStringLiteral("%2"), QString::number(total)));
+            });
     // A hit opened from the search page shows the searched words marked, scrolled to the first.
     if (auto* searchPage = dynamic_cast<CsHledatPage*>(m_pNavView->GetPage(kSearchTab)))
         connect(searchPage, &CsHledatPage::hitOpened, this, [this](const QStringList& words) {
@@ -146,7 +157,12 @@ void CMainFrame::OnCreate() {
 
 QWidget* CMainFrame::MakeToolbarWidget(const ToolbarEntry& entry) {
     if (entry.kind == ToolbarEntry::Kind::Label)
-        return new CToolbarLabel(entry.id, LoadResString(IDS_FIND_LABEL), this);
+        return new CToolbarLabel(
+            entry.id,
+            LoadResString(entry.id == ID_VALID_ON_LABEL ? IDS_VALID_ON_LABEL : IDS_FIND_LABEL),
+            this);
+    if (entry.id == ID_VALID_ON)
+        return m_pReadingDay->makeField(entry.width);
     auto* combo = new CSearchComboButton(this, entry.width);
     // Enter in the box runs the find, as the "Najít v textu" button does.
     connect(combo, &CSearchComboButton::findRequested, this,
@@ -178,6 +194,7 @@ void CMainFrame::ApplyLookColours() {
     m_app.setLookColour(look.paneRgb.has_value(), colour);
     m_wndSplitter->SetLookColour(colour);
     m_pNavView->ApplyLookColour();
+    m_pHtmlView->SetDarkDocuments(look.bDark);
 }
 
 bool CMainFrame::event(QEvent* event) {

@@ -10,6 +10,7 @@ class CCommandActions;
 class FavouritesMenu;
 class FrameHost;
 class NoteCommand;
+class ReadingDay;
 class CTvFormView;
 class CTvHtmlView;
 class CsSplitterWnd;
@@ -62,6 +63,7 @@ public:
     QToolBar* GetSearchBar() const { return m_wndSearchBar; }
     CCommandActions& Commands() const { return *m_pCommands; }
     FavouritesMenu& Favourites() const { return *m_pFavourites; }
+    ReadingDay& GetReadingDay() const { return *m_pReadingDay; }
 
 protected:
     bool event(QEvent* event) override;
@@ -97,4 +99,5 @@ private:
     QLabel* m_pIndicators[3] = {};
     FavouritesMenu* m_pFavourites = nullptr;
     NoteCommand* m_pNoteCommand = nullptr;
+    ReadingDay* m_pReadingDay = nullptr;
 };

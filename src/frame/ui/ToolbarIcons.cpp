@@ -80,12 +80,19 @@ void drawPicture(QPainter& p, const QString& name) {
 } // namespace
 
 QIcon toolbarIcon(const QString& name) {
-    QPixmap pixmap(16, 15);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        drawPicture(painter, name);
+    // Drawn for each device pixel ratio up to 3, so that the pictures stay sharp on HiDPI
+    // screens; the icon picks the one of the screen.
+    QIcon icon;
+    for (int scale = 1; scale <= 3; ++scale) {
+        QPixmap pixmap(16 * scale, 15 * scale);
+        pixmap.setDevicePixelRatio(scale);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter painter(&pixmap);
+            painter.setRenderHint(QPainter::Antialiasing);
+            drawPicture(painter, name);
+        }
+        icon.addPixmap(pixmap);
     }
-    return QIcon(pixmap);
+    return icon;
 }

@@ -3,6 +3,7 @@
 #include "frame/ui/CommandBars.h"
 #include "frame/ui/SearchBox.h"
 #include "frame/ui/ToolbarIcons.h"
+#include "frame/ui/ValidOnField.h"
 #include "platform/CommandTable.h"
 #include "platform/Registry.h"
 #include "platform/ResourceIds.h"
@@ -119,10 +120,11 @@ ToolbarTemplate ToolbarManager::Contents(const QToolBar* bar) const {
                    widget && qobject_cast<CToolbarLabel*>(widget)) {
             entry.kind = ToolbarEntry::Kind::Label;
             entry.id = action->data().toInt();
-        } else if (auto* combo = qobject_cast<CSearchComboButton*>(widget)) {
+        } else if (widget && (qobject_cast<CSearchComboButton*>(widget) ||
+                              qobject_cast<ValidOnField*>(widget))) {
             entry.kind = ToolbarEntry::Kind::Combo;
             entry.id = action->data().toInt();
-            entry.width = combo->width();
+            entry.width = widget->width();
         } else {
             entry.id = action->data().toInt();
             entry.icon = action->property("picture").toString();
@@ -144,7 +146,8 @@ void ToolbarManager::FillBar(QToolBar* bar, const ToolbarTemplate& contents) {
     for (QAction* action : bar->actions()) {
         if (QWidget* widget = bar->widgetForAction(action);
             widget &&
-            (qobject_cast<CToolbarLabel*>(widget) || qobject_cast<CSearchComboButton*>(widget))) {
+            (qobject_cast<CToolbarLabel*>(widget) || qobject_cast<CSearchComboButton*>(widget) ||
+             qobject_cast<ValidOnField*>(widget))) {
             bar->removeAction(action);
             widget->deleteLater();
         } else {

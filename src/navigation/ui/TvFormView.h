@@ -57,6 +57,13 @@ public:
                       const QDateTime* validOn);
     void OpenByDesignation(const QString& ozn);
     void OpenFixedLaw(unsigned nCmd);
+    // The day documents opened without a day of their own are shown as valid on (invalid:
+    // today); kept for this run only.
+    void SetValidOnDay(const QDate& day) { m_validOnDay = day; }
+    QDate GetValidOnDay() const { return m_validOnDay; }
+    // The comparison page of the document's texts on two days, and the days it starts with.
+    bool ShowComparison(int id, const QDate& before, const QDate& after);
+    std::pair<QDate, QDate> DefaultComparisonDays(int id);
     // The pane's commands: the fixed laws.
     void RegisterCommands(CommandTable& table);
     void ShowPrintVersion();
@@ -91,4 +98,5 @@ private:
     std::function<QString(const QString&)> m_noteText;
     std::unique_ptr<DocumentAssembler> m_pAssembler;
     Database* m_pAssemblerDatabase = nullptr;
+    QDate m_validOnDay;
 };

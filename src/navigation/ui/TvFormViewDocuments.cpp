@@ -1,6 +1,10 @@
+#include "db/DaoException.h"
+#include "db/ReportDaoError.h"
 #include "document/DocumentAssembler.h"
+#include "document/VersionCompare.h"
 #include "navigation/ui/NavigationApp.h"
 #include "navigation/ui/TvFormView.h"
+#include "platform/Clock.h"
 
 // The document operations of the pane go to the assembler, which writes the pages into the
 // working folder and has the document view navigate to them.
@@ -35,6 +39,7 @@ DocumentAssembler* CTvFormView::assembler() {
         hooks.noteText = [this](const QString& name) {
             return m_noteText ? m_noteText(name) : QString();
         };
+        hooks.chosenDay = [this] { return m_validOnDay; };
         m_pAssembler = std::make_unique<DocumentAssembler>(*database, m_app.folders(), hooks);
         m_pAssemblerDatabase = database;
     }
@@ -50,6 +55,24 @@ void CTvFormView::ShowDocument(int id, const QString& title, const QString& anch
                                const QDateTime* validOn) {
     if (DocumentAssembler* a = assembler())
         a->ShowDocument(id, title, anchor, validOn);
+}
+
+bool CTvFormView::ShowComparison(int id, const QDate& before, const QDate& after) {
+    DocumentAssembler* a = assembler();
+    return a && a->ShowComparison(id, before, after);
+}
+
+std::pair<QDate, QDate> CTvFormView::DefaultComparisonDays(int id) {
+    const QDate today = currentDateTime().date();
+    Database* database = m_app.database();
+    if (!database)
+        return {today, today};
+    try {
+        return defaultComparisonDays(*database, id, today);
+    } catch (const DaoException& e) {
+        ReportDaoError(0, e);
+        return {today, today};
+    }
 }
 
 void CTvFormView::OpenByDesignation(const QString& ozn) {

@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -192,7 +193,11 @@ TEST_F(FindPrintTest, OnTheStartPageFindAndCopyWorkOnThePageItself) {
     m_view->ShowStartPage();
     ASSERT_TRUE(waitUntil(
         [&] { return runScript(QStringLiteral("!!document.getElementById('s')")).toBool(); }));
-    const QString offset = QStringLiteral("document.getSelection().getRangeAt(0).startOffset");
+    // The hit's offset in the paragraph's text (the marks of all occurrences split its node).
+    const QString offset = QStringLiteral(
+        "(function () { var r = document.getSelection().getRangeAt(0),"
+        " before = document.createRange(); before.setStart(document.getElementById('s'), 0);"
+        " before.setEnd(r.startContainer, r.startOffset); return before.toString().length; })()");
     findInBox(QStringLiteral("a"));
     EXPECT_EQ(runScript(offset).toInt(), 3);
     // The next search starts two characters after the hit: the adjacent "a" is skipped.
@@ -319,4 +324,35 @@ TEST_F(FindPrintTest, PrintPreviewShowsThePagesOfThePrintVersion) {
     ASSERT_TRUE(waitUntil([&] { return bDone; }, 30000));
     EXPECT_GE(pages, 1);
     EXPECT_FALSE(m_view->GetPrinter().IsPrinting());
+}
+
+TEST_F(FindPrintTest, FindInTextMarksEveryOccurrenceAndCountsTheSteps) {
+    RecordedMessages messages;
+    openDocument();
+    auto* status = m_frame->findChild<QLabel*>(QStringLiteral("messagePane"));
+    ASSERT_NE(status, nullptr);
+    const auto marks = [this] {
+        return runScript(QStringLiteral("(function () { var m = window.frames['frm2'].document"
+                                        ".querySelectorAll('mark.tv-vyskyt'), t = [];"
+                                        " for (var i = 0; i < m.length; ++i) t.push(m[i]"
+                                        ".textContent); return t.join('|'); })()"))
+            .toString();
+    };
+    findInBox(QStringLiteral("daň"));
+    EXPECT_EQ(status->text(), QStringLiteral("1 z 2"));
+    // The occurrence split by a tag is marked in its two pieces.
+    EXPECT_EQ(marks(), QStringLiteral("Daň|da|ň"));
+    EXPECT_EQ(selection(), QStringLiteral("Daň@p1"));
+    findInBox(QStringLiteral("daň"));
+    EXPECT_EQ(status->text(), QStringLiteral("2 z 2"));
+    EXPECT_EQ(selection(), QStringLiteral("daň@p2"));
+    EXPECT_EQ(marks(), QStringLiteral("Daň|da|ň"));
+    findInBox(QStringLiteral("daň"));
+    EXPECT_EQ(status->text(), QStringLiteral("1 z 2"));
+
+    // Another text takes the marks of the first away.
+    findInBox(QStringLiteral("sazba"));
+    EXPECT_EQ(status->text(), QStringLiteral("1 z 1"));
+    EXPECT_EQ(marks(), QStringLiteral("sazba"));
+    EXPECT_TRUE(messages.texts.isEmpty());
 }

@@ -7,6 +7,7 @@
 #include "frame/ui/SearchBox.h"
 #include "frame/ui/ToolbarCustomizeDialog.h"
 #include "frame/ui/ToolbarManager.h"
+#include "frame/ui/ValidOnField.h"
 #include "platform/Registry.h"
 #include "platform/ResourceIds.h"
 #include "platform/Strings.h"
@@ -132,14 +133,20 @@ TEST_F(FrameCommandsTest, ResetOfTheHledatToolbarBringsBackTheLabelAndTheFindBox
     dialog.RemoveButton();
     dialog.ButtonList()->setCurrentRow(0);
     dialog.RemoveButton();
-    EXPECT_EQ(barCommands(frame().GetSearchBar()), (QList<int>{ID_FIND_IN_TEXT}));
+    EXPECT_EQ(barCommands(frame().GetSearchBar()),
+              (QList<int>{ID_FIND_IN_TEXT, 0, ID_VALID_ON_LABEL, ID_VALID_ON}));
     EXPECT_EQ(frame().GetSearchCombo(), nullptr);
     // Typing into the document has no box to go to, and the find command does nothing.
     frame().OnCommand(ID_FIND_IN_TEXT);
 
     dialog.ResetBar();
     QToolBar* bar = frame().GetSearchBar();
-    ASSERT_EQ(bar->actions().size(), 3);
+    // The label, the find box, the find button, then "Platné ke dni" with its day field.
+    ASSERT_EQ(bar->actions().size(), 6);
+    auto* dayLabel = qobject_cast<CToolbarLabel*>(bar->widgetForAction(bar->actions()[4]));
+    ASSERT_NE(dayLabel, nullptr);
+    EXPECT_EQ(dayLabel->text(), QStringLiteral("Platné ke dni"));
+    EXPECT_NE(qobject_cast<ValidOnField*>(bar->widgetForAction(bar->actions()[5])), nullptr);
     auto* label = qobject_cast<CToolbarLabel*>(bar->widgetForAction(bar->actions()[0]));
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), QStringLiteral("Hledat v textu"));

@@ -165,9 +165,10 @@ TEST_F(MainFrameTest, ToolbarsStandInOneRowWithHledatOnTheLeft) {
     EXPECT_LT(search->geometry().right(), standard->geometry().left());
     EXPECT_GT(search->geometry().top(), frame().menuBar()->geometry().top());
 
-    // "Hledat": the label, the find box 167 pixels wide, the find button.
+    // "Hledat": the label, the find box 167 pixels wide, the find button, then the day field.
     const QList<QAction*> actions = search->actions();
-    ASSERT_EQ(actions.size(), 3);
+    ASSERT_EQ(actions.size(), 6);
+    EXPECT_EQ(actions[5]->data().toInt(), ID_VALID_ON);
     auto* label = qobject_cast<QLabel*>(search->widgetForAction(actions[0]));
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), LoadResString(IDS_FIND_LABEL));
