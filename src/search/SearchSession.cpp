@@ -7,6 +7,7 @@
 #include "platform/Messages.h"
 #include "platform/Registry.h"
 #include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 #include "search/FulltextIndex.h"
 #include "search/HistoryArchive.h"
 #include "search/HitMatcher.h"
@@ -23,6 +24,7 @@ constexpr unsigned kMsgTooShort = IDS_SEARCH_TEXT_TOO_SHORT;
 constexpr unsigned kMsgNotFound = IDS_NOTHING_FOUND;
 constexpr unsigned kMsgNotFoundInAmendments = IDS_NOTHING_FOUND_IN_AMENDMENTS;
 constexpr unsigned kMsgIndexOutdated = IDS_INDEX_OUTDATED;
+constexpr unsigned kMsgTooManyWords = IDS_SEARCH_TOO_MANY_WORDS;
 
 // The engine's answer goes into SQL as it stands, so only "(n,n,…)" is taken. Checked by hand:
 // a hit list can hold hundreds of thousands of numbers.
@@ -119,6 +121,10 @@ SearchSession::Outcome SearchSession::RunSearch() {
     if (CharacterCount(query) < 3) {
         ShowMessage(kMsgTooShort);
         return Outcome::TooShort;
+    }
+    if (fulltextTermCount(query) > kMaxSearchWords) {
+        ShowMessage(LoadResString(kMsgTooManyWords).arg(kMaxSearchWords));
+        return Outcome::TooManyWords;
     }
     AddToHistory(m_strSearchText);
     const QString result =

@@ -35,8 +35,12 @@ public:
         NotFound,
         FilteredAway,
         DbError,
-        IndexOutdated
+        IndexOutdated,
+        TooManyWords
     };
+
+    // The most words a search may ask the index for; a longer query is refused before it is run.
+    static constexpr int kMaxSearchWords = 64;
 
     SearchSession(Database* database, QString indexFolder);
     ~SearchSession();

@@ -1,6 +1,7 @@
 #include "SearchFixture.h"
 #include "search/FulltextQuery.h"
 #include "search/HtmlText.h"
+#include "search/SearchExpression.h"
 
 #include <QFile>
 
@@ -96,6 +97,15 @@ TEST(FulltextQuery, EveryTermIsQuoted) {
     EXPECT_EQ(toFts5Expression("\"odpočet daně\"~8"), "NEAR(\"odpočet\" \"daně\", 8)");
     EXPECT_EQ(toFts5Expression("NOT daň"), "");
     EXPECT_EQ(toFts5Expression("\"a\" ) NEAR"), "(\"a\" AND \"NEAR\")");
+}
+
+TEST(FulltextQuery, TermsAreTheWordsLookedUp) {
+    EXPECT_EQ(fulltextTermCount(""), 0);
+    EXPECT_EQ(fulltextTermCount("daň AND clo OR sazba NOT dph"), 4);
+    // A number with a slash is two words; the proximity distance is none.
+    EXPECT_EQ(fulltextTermCount("\"odpočet 1/2 U daně\"~8"), 4);
+    EXPECT_EQ(fulltextTermCount(" \"and or u\" sazb*"), 4);
+    EXPECT_EQ(fulltextTermCount(BuildQuery(QString("a.").repeated(1 << 19))), 1 << 19);
 }
 
 TEST(HtmlText, TagsAndReferences) {

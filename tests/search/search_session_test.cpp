@@ -66,6 +66,23 @@ TEST_F(SearchSessionTest, ShortQueriesAreRefusedWithoutHistory) {
     EXPECT_EQ(run("daň"), SearchSession::Outcome::Shown);
 }
 
+TEST_F(SearchSessionTest, TooManyWordsAreRefusedBeforeTheEngine) {
+    // 64 words are searched; the 65th, as a word or inside a phrase, is one too many.
+    const QString words = QString("daň ").repeated(SearchSession::kMaxSearchWords - 1) + "příjmů";
+    EXPECT_EQ(run(words), SearchSession::Outcome::Shown);
+    EXPECT_EQ(m_engineCalls, 1);
+    m_session->m_arrHistory.clear();
+    const QString message =
+        LoadResString(IDS_SEARCH_TOO_MANY_WORDS).arg(SearchSession::kMaxSearchWords);
+    EXPECT_EQ(run(words + " clo"), SearchSession::Outcome::TooManyWords);
+    EXPECT_EQ(run("\"" + words + " clo\""), SearchSession::Outcome::TooManyWords);
+    EXPECT_EQ(run(QString("1.").repeated(65)), SearchSession::Outcome::TooManyWords);
+    EXPECT_EQ(m_messages.texts, QStringList(3, message));
+    EXPECT_TRUE(message.contains("64"));
+    EXPECT_TRUE(m_session->m_arrHistory.isEmpty());
+    EXPECT_EQ(m_engineCalls, 1);
+}
+
 TEST_F(SearchSessionTest, NothingFoundKeepsTheRowsButNotTheHistory) {
     ASSERT_EQ(run("silniční"), SearchSession::Outcome::Shown);
     EXPECT_EQ(run("  neexistující  "), SearchSession::Outcome::NotFound);

@@ -160,6 +160,7 @@ void CsHledatPage::RunSearch() {
     switch (outcome) {
     case SearchSession::Outcome::EmptyText:
     case SearchSession::Outcome::TooShort:
+    case SearchSession::Outcome::TooManyWords:
         if (m_cbSearch)
             m_cbSearch->setFocus();
         break;
