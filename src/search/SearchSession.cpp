@@ -25,6 +25,7 @@ constexpr unsigned kMsgNotFound = IDS_NOTHING_FOUND;
 constexpr unsigned kMsgNotFoundInAmendments = IDS_NOTHING_FOUND_IN_AMENDMENTS;
 constexpr unsigned kMsgIndexOutdated = IDS_INDEX_OUTDATED;
 constexpr unsigned kMsgTooManyWords = IDS_SEARCH_TOO_MANY_WORDS;
+constexpr unsigned kMsgTooLong = IDS_SEARCH_TEXT_TOO_LONG;
 
 // The engine's answer goes into SQL as it stands, so only "(n,n,…)" is taken. Checked by hand:
 // a hit list can hold hundreds of thousands of numbers.
@@ -89,6 +90,9 @@ void SearchSession::SaveHistory() const {
 }
 
 void SearchSession::AddToHistory(const QString& text) {
+    // A longer text cannot have come from the search box: a damaged or foreign stored history.
+    if (CharacterCount(text) > kMaxSearchTextLength)
+        return;
     for (qsizetype i = 0; i < m_arrHistory.size();) {
         if (m_arrHistory.at(i).compare(text, Qt::CaseInsensitive) == 0)
             m_arrHistory.removeAt(i);
@@ -117,6 +121,10 @@ SearchSession::Outcome SearchSession::RunSearch() {
         return Outcome::EmptyText;
     }
     m_strSearchText = m_strSearchText.trimmed();
+    if (CharacterCount(m_strSearchText) > kMaxSearchTextLength) {
+        ShowMessage(LoadResString(kMsgTooLong).arg(kMaxSearchTextLength));
+        return Outcome::TooLong;
+    }
     const QString query = BuildQuery(m_strSearchText);
     if (CharacterCount(query) < 3) {
         ShowMessage(kMsgTooShort);

@@ -36,9 +36,13 @@ public:
         FilteredAway,
         DbError,
         IndexOutdated,
-        TooManyWords
+        TooManyWords,
+        TooLong
     };
 
+    // The longest search text, in characters: the search box takes no more, and the history
+    // keeps no longer entry.
+    static constexpr int kMaxSearchTextLength = 255;
     // The most words a search may ask the index for; a longer query is refused before it is run.
     static constexpr int kMaxSearchWords = 64;
 

@@ -67,20 +67,45 @@ TEST_F(SearchSessionTest, ShortQueriesAreRefusedWithoutHistory) {
 }
 
 TEST_F(SearchSessionTest, TooManyWordsAreRefusedBeforeTheEngine) {
-    // 64 words are searched; the 65th, as a word or inside a phrase, is one too many.
-    const QString words = QString("daň ").repeated(SearchSession::kMaxSearchWords - 1) + "příjmů";
+    // 64 words fill the search box; more fit only as short words of a phrase or numbers.
+    const QString words = QString("daň ").repeated(SearchSession::kMaxSearchWords - 1) + "daň";
     EXPECT_EQ(run(words), SearchSession::Outcome::Shown);
     EXPECT_EQ(m_engineCalls, 1);
     m_session->m_arrHistory.clear();
     const QString message =
         LoadResString(IDS_SEARCH_TOO_MANY_WORDS).arg(SearchSession::kMaxSearchWords);
-    EXPECT_EQ(run(words + " clo"), SearchSession::Outcome::TooManyWords);
-    EXPECT_EQ(run("\"" + words + " clo\""), SearchSession::Outcome::TooManyWords);
-    EXPECT_EQ(run(QString("1.").repeated(65)), SearchSession::Outcome::TooManyWords);
-    EXPECT_EQ(m_messages.texts, QStringList(3, message));
+    EXPECT_EQ(run("\"" + QString("x ").repeated(SearchSession::kMaxSearchWords) + "x\""),
+              SearchSession::Outcome::TooManyWords);
+    EXPECT_EQ(run("daň " + QString("1.").repeated(SearchSession::kMaxSearchWords)),
+              SearchSession::Outcome::TooManyWords);
+    EXPECT_EQ(m_messages.texts, QStringList(2, message));
     EXPECT_TRUE(message.contains("64"));
     EXPECT_TRUE(m_session->m_arrHistory.isEmpty());
     EXPECT_EQ(m_engineCalls, 1);
+}
+
+TEST_F(SearchSessionTest, TextsLongerThanTheSearchBoxAreRefused) {
+    // Counted in characters after trimming: 255 letters outside the basic plane are searched.
+    const QString longest = QString("\U0001D4B3").repeated(SearchSession::kMaxSearchTextLength);
+    EXPECT_EQ(run("  " + longest + "  "), SearchSession::Outcome::NotFound);
+    EXPECT_EQ(m_session->m_arrHistory, QStringList{longest});
+    EXPECT_EQ(run(longest + "x"), SearchSession::Outcome::TooLong);
+    EXPECT_EQ(
+        m_messages.texts,
+        (QStringList{
+            LoadResString(IDS_NOTHING_FOUND),
+            LoadResString(IDS_SEARCH_TEXT_TOO_LONG).arg(SearchSession::kMaxSearchTextLength)}));
+    EXPECT_EQ(m_session->m_arrHistory, QStringList{longest});
+    EXPECT_EQ(m_engineCalls, 1);
+}
+
+TEST_F(SearchSessionTest, HistoryKeepsNoEntryLongerThanTheSearchBox) {
+    const QString tooLong(SearchSession::kMaxSearchTextLength + 1, 'x');
+    WriteProfileBinary("Search", "History", EncodeHistory({"daň", tooLong, "clo"}));
+    m_session->LoadHistory();
+    EXPECT_EQ(m_session->m_arrHistory, (QStringList{"daň", "clo"}));
+    m_session->AddToHistory(QString(120000, 'y'));
+    EXPECT_EQ(m_session->m_arrHistory, (QStringList{"daň", "clo"}));
 }
 
 TEST_F(SearchSessionTest, NothingFoundKeepsTheRowsButNotTheHistory) {

@@ -69,8 +69,10 @@ void CsHledatPage::InitControls() {
     if (m_cbSearch) {
         // The history is the page's own list; typing never adds to it by itself.
         m_cbSearch->setInsertPolicy(QComboBox::NoInsert);
-        if (QLineEdit* edit = m_cbSearch->lineEdit())
+        if (QLineEdit* edit = m_cbSearch->lineEdit()) {
+            edit->setMaxLength(SearchSession::kMaxSearchTextLength);
             connect(edit, &QLineEdit::returnPressed, this, [this] { RunSearch(); });
+        }
     }
     if (auto* button = qobject_cast<QPushButton*>(GetDlgItem(IDC_HLEDAT_BUTTON))) {
         button->setDefault(true);
@@ -161,6 +163,7 @@ void CsHledatPage::RunSearch() {
     case SearchSession::Outcome::EmptyText:
     case SearchSession::Outcome::TooShort:
     case SearchSession::Outcome::TooManyWords:
+    case SearchSession::Outcome::TooLong:
         if (m_cbSearch)
             m_cbSearch->setFocus();
         break;

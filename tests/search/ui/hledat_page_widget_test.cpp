@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
 
@@ -124,4 +125,17 @@ TEST_F(HledatPage, MessagesAndFocusForBadInput) {
     page->m_chkInNumber->setChecked(false);
     search(*page, "daň");
     EXPECT_EQ(m_messages.texts.last(), LoadResString(IDS_CHOOSE_SEARCH_SCOPE));
+}
+
+TEST_F(HledatPage, SearchBoxTakesNoMoreThanTheLongestText) {
+    auto page = makePage();
+    QLineEdit* edit = page->m_cbSearch->lineEdit();
+    ASSERT_TRUE(edit);
+    // A pasted text is cut where the box ends and searched as it stands there.
+    edit->insert(QString("silniční ").repeated(40));
+    const QString text = page->m_cbSearch->currentText();
+    EXPECT_EQ(text.size(), SearchSession::kMaxSearchTextLength);
+    qobject_cast<QPushButton*>(page->GetDlgItem(IDC_HLEDAT_BUTTON))->click();
+    EXPECT_EQ(page->m_cbSearch->itemText(0), text);
+    EXPECT_EQ(m_messages.texts, QStringList{LoadResString(IDS_NOTHING_FOUND)});
 }
