@@ -83,6 +83,7 @@ constexpr unsigned IDS_NOTE_CANCEL = 61603;
 constexpr unsigned IDS_INDEX_OUTDATED = 64616;
 constexpr unsigned IDS_SEARCH_TOO_MANY_WORDS = 65100;
 constexpr unsigned IDS_SEARCH_TEXT_TOO_LONG = 65101;
+constexpr unsigned IDS_INDEX_DAMAGED = 65102;
 
 // Dialog templates
 constexpr int IDD_NAVIGATION = 130;

@@ -14,6 +14,7 @@
 #include "search/HtmlText.h"
 #include "search/SearchExpression.h"
 
+#include <QDir>
 #include <algorithm>
 
 namespace {
@@ -26,6 +27,7 @@ constexpr unsigned kMsgNotFoundInAmendments = IDS_NOTHING_FOUND_IN_AMENDMENTS;
 constexpr unsigned kMsgIndexOutdated = IDS_INDEX_OUTDATED;
 constexpr unsigned kMsgTooManyWords = IDS_SEARCH_TOO_MANY_WORDS;
 constexpr unsigned kMsgTooLong = IDS_SEARCH_TEXT_TOO_LONG;
+constexpr unsigned kMsgIndexDamaged = IDS_INDEX_DAMAGED;
 
 // The engine's answer goes into SQL as it stands, so only "(n,n,…)" is taken. Checked by hand:
 // a hit list can hold hundreds of thousands of numbers.
@@ -56,7 +58,7 @@ std::vector<int> parseIdList(const QString& list) {
 } // namespace
 
 SearchSession::SearchSession(Database* database, QString indexFolder)
-    : m_search(Search), m_pDatabase(database), m_strIndexFolder(std::move(indexFolder)) {}
+    : m_search(SearchIndex), m_pDatabase(database), m_strIndexFolder(std::move(indexFolder)) {}
 
 SearchSession::~SearchSession() = default;
 
@@ -135,14 +137,24 @@ SearchSession::Outcome SearchSession::RunSearch() {
         return Outcome::TooManyWords;
     }
     AddToHistory(m_strSearchText);
-    const QString result =
+    const FulltextAnswer answer =
         m_search(m_strIndexFolder, query, m_nSettings | (m_bAllForms ? SearchAllForms : 0));
+    // An index that cannot be searched is said so, never answered as "nothing found".
+    switch (answer.state) {
+    case FulltextIndexState::Outdated:
+        ShowMessage(kMsgIndexOutdated);
+        return Outcome::IndexOutdated;
+    case FulltextIndexState::Missing:
+    case FulltextIndexState::Damaged:
+        ShowMessage(LoadResString(kMsgIndexDamaged)
+                        .arg(QDir::toNativeSeparators(fulltextIndexPath(m_strIndexFolder))),
+                    MessageIcon::Error);
+        return Outcome::IndexDamaged;
+    case FulltextIndexState::Ready:
+        break;
+    }
+    const QString& result = answer.ids;
     if (!isIdList(result)) {
-        // An index of an older format answers nothing; say why instead of "nothing found".
-        if (fulltextIndexState(m_strIndexFolder) == FulltextIndexState::Outdated) {
-            ShowMessage(kMsgIndexOutdated);
-            return Outcome::IndexOutdated;
-        }
         ShowMessage(kMsgNotFound);
         return Outcome::NotFound;
     }

@@ -11,6 +11,7 @@
 
 class Database;
 class HitMatcher;
+struct FulltextAnswer;
 
 // One listed document of the search page.
 struct SearchRow {
@@ -23,7 +24,7 @@ struct SearchRow {
 // dialog data, the settings, the history, the full-text call and the result rows.
 class SearchSession {
 public:
-    using SearchFunction = std::function<QString(const QString&, const QString&, int)>;
+    using SearchFunction = std::function<FulltextAnswer(const QString&, const QString&, int)>;
 
     // What RunSearch ended with; the page puts the focus into the search box for the two text
     // failures.
@@ -36,6 +37,7 @@ public:
         FilteredAway,
         DbError,
         IndexOutdated,
+        IndexDamaged,
         TooManyWords,
         TooLong
     };

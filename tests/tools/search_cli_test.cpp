@@ -99,3 +99,19 @@ TEST_F(SearchCli, LongTextIsRefusedAndNeverStored) {
     EXPECT_TRUE(err.contains(LoadResString(IDS_NOTHING_FOUND))) << err;
     EXPECT_EQ(DecodeHistory(GetProfileBinary("Search", "History")), QStringList{longest});
 }
+
+TEST_F(SearchCli, DamagedIndexSaysHowToRebuildIt) {
+    QString out;
+    QString err;
+    const QString path = fulltextIndexPath(indexFolder());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("SQLite format 3");
+    file.close();
+    EXPECT_EQ(cli({"search", "daň"}, &out, &err), 1);
+    EXPECT_EQ(out, "");
+    EXPECT_TRUE(err.contains(LoadResString(IDS_INDEX_DAMAGED).arg(path))) << err;
+    EXPECT_FALSE(err.contains(LoadResString(IDS_NOTHING_FOUND))) << err;
+    ASSERT_EQ(cli({"index", "build"}, &out, &err), 0);
+    EXPECT_EQ(cli({"search", "daň"}, &out, &err), 0) << err;
+}

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -138,4 +139,19 @@ TEST_F(HledatPage, SearchBoxTakesNoMoreThanTheLongestText) {
     qobject_cast<QPushButton*>(page->GetDlgItem(IDC_HLEDAT_BUTTON))->click();
     EXPECT_EQ(page->m_cbSearch->itemText(0), text);
     EXPECT_EQ(m_messages.texts, QStringList{LoadResString(IDS_NOTHING_FOUND)});
+}
+
+TEST_F(HledatPage, DamagedIndexIsNotNothingFound) {
+    auto page = makePage();
+    search(*page, "silniční");
+    ASSERT_EQ(column(*page, 0), QStringList{"12/2020 Sb."});
+    QFile file(fulltextIndexPath(indexFolder()));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.close();
+    search(*page, "daň");
+    EXPECT_EQ(m_messages.texts,
+              QStringList{LoadResString(IDS_INDEX_DAMAGED)
+                              .arg(QDir::toNativeSeparators(fulltextIndexPath(indexFolder())))});
+    // The rows of the last search stay.
+    EXPECT_EQ(column(*page, 0), QStringList{"12/2020 Sb."});
 }
