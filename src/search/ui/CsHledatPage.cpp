@@ -60,10 +60,11 @@ void CsHledatPage::InitControls() {
         m_list->setColumnWidth(1, m_list->width() - kNameColumnMargin);
         connect(m_list->header(), &QHeaderView::sectionClicked, this,
                 [this](int column) { OnColumnClick(column); });
-        connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-                [this](const QModelIndex& current) {
-                    if (current.isValid())
-                        OpenRow(current.row());
+        // A hit opens when the user selects it; Tab into the list only makes a row current.
+        connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [this](const QItemSelection& selected) {
+                    if (!selected.isEmpty() && !selected.indexes().isEmpty())
+                        OpenRow(selected.indexes().first().row());
                 });
     }
     if (m_cbSearch) {

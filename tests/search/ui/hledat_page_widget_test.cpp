@@ -15,7 +15,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFocusEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
@@ -154,4 +156,26 @@ TEST_F(HledatPage, DamagedIndexIsNotNothingFound) {
                               .arg(QDir::toNativeSeparators(fulltextIndexPath(indexFolder())))});
     // The rows of the last search stay.
     EXPECT_EQ(column(*page, 0), QStringList{"12/2020 Sb."});
+}
+
+TEST_F(HledatPage, TabIntoTheResultsOpensNothingUntilTheUserChooses) {
+    auto page = makePage();
+    search(*page, "daň");
+    ASSERT_EQ(page->m_pModel->rowCount(), 3);
+    QList<QStringList> opened;
+    QObject::connect(page.get(), &CsHledatPage::hitOpened,
+                     [&opened](const QStringList& words) { opened << words; });
+    // Tab gives the list a current row without choosing it.
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(page->m_list, &focus);
+    EXPECT_TRUE(page->m_list->currentIndex().isValid());
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_TRUE(m_navigated.isEmpty());
+    EXPECT_EQ(m_app.lastStatus(), "(0/3)");
+    // An arrow key chooses the next row, which opens.
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(page->m_list, &down);
+    EXPECT_EQ(opened.size(), 1);
+    EXPECT_EQ(m_navigated.size(), 1);
+    EXPECT_EQ(m_app.lastStatus(), "(2/3)");
 }
