@@ -18,6 +18,8 @@ public:
     // The whole number given with option `name`, `fallback` when it is absent; a CliError when
     // the option holds something else.
     int intValue(const QString& name, int fallback) const;
+    // The same, a CliError when the number lies outside [lowest, highest].
+    int intValue(const QString& name, int fallback, int lowest, int highest) const;
     const QStringList& positional() const { return m_positional; }
     // Options given that are not among `known`; a command refuses them.
     QStringList unknownOptions(const QStringList& known) const;

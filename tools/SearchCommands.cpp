@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <climits>
 
 namespace {
 QString textArgument(const CliArgs& args) {
@@ -61,18 +62,19 @@ int search(const CliArgs& args) {
     const ProgramFolders folders = args.folders();
     std::unique_ptr<Database> database = openCollection(folders);
     SearchSession session(database.get(), folders.GetIndexFolder());
-    session.m_bRemember = args.intValue(QStringLiteral("--remember"), 0) == 1;
-    if (session.m_bRemember)
-        session.LoadHistory();
-    const int scope = args.intValue(QStringLiteral("--scope"), 7);
+    // An option out of range is refused before anything is searched or stored.
+    session.m_bRemember = args.intValue(QStringLiteral("--remember"), 0, 0, 1) == 1;
+    const int scope = args.intValue(QStringLiteral("--scope"), 7, 0, 7);
     session.m_bInText = (scope & 1) != 0;
     session.m_bInName = (scope & 2) != 0;
     session.m_bInNumber = (scope & 4) != 0;
-    session.m_nOblast = args.intValue(QStringLiteral("--area"), 0);
-    session.m_nTyp = args.intValue(QStringLiteral("--type"), -1);
-    session.m_nZobraz = args.intValue(QStringLiteral("--show"), 2);
-    session.m_nSortColumn = args.intValue(QStringLiteral("--sort"), 0) == 1 ? 1 : 0;
-    session.m_bAllForms = args.intValue(QStringLiteral("--forms"), 1) != 0;
+    session.m_nOblast = args.intValue(QStringLiteral("--area"), 0, 0, INT_MAX);
+    session.m_nTyp = args.intValue(QStringLiteral("--type"), -1, -1, INT_MAX);
+    session.m_nZobraz = args.intValue(QStringLiteral("--show"), 2, 0, 2);
+    session.m_nSortColumn = args.intValue(QStringLiteral("--sort"), 0, 0, 1);
+    session.m_bAllForms = args.intValue(QStringLiteral("--forms"), 1, 0, 1) == 1;
+    if (session.m_bRemember)
+        session.LoadHistory();
     session.m_strSearchText = text;
     const SearchSession::Outcome outcome = session.RunSearch();
     if (session.m_bRemember)

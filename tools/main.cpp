@@ -72,6 +72,17 @@ int CliArgs::intValue(const QString& name, int fallback) const {
     return number;
 }
 
+int CliArgs::intValue(const QString& name, int fallback, int lowest, int highest) const {
+    const int number = intValue(name, fallback);
+    if (number < lowest || number > highest)
+        throw CliError{QStringLiteral("%1 must be from %2 to %3, not %4")
+                           .arg(name)
+                           .arg(lowest)
+                           .arg(highest)
+                           .arg(number)};
+    return number;
+}
+
 QStringList CliArgs::unknownOptions(const QStringList& known) const {
     QStringList unknown;
     for (const auto& option : m_options) {

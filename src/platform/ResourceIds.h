@@ -81,6 +81,9 @@ constexpr unsigned IDS_NOTE_CAPTION = 61601;
 constexpr unsigned IDS_NOTE_SAVE = 61602;
 constexpr unsigned IDS_NOTE_CANCEL = 61603;
 constexpr unsigned IDS_INDEX_OUTDATED = 64616;
+constexpr unsigned IDS_SEARCH_TOO_MANY_WORDS = 65100;
+constexpr unsigned IDS_SEARCH_TEXT_TOO_LONG = 65101;
+constexpr unsigned IDS_INDEX_DAMAGED = 65102;
 
 // Dialog templates
 constexpr int IDD_NAVIGATION = 130;

@@ -37,12 +37,20 @@ QString searchableText(const QString& text) {
     return text.normalized(QString::NormalizationForm_C);
 }
 
-int indexFormat(sqlite3* index) {
+// What an open index file holds: the tables of this format, an index of an older format (one
+// with the text table but another version), or something else (not SQLite, emptied, tables gone).
+FulltextIndexState indexFileState(sqlite3* index) {
     try {
         Statement version(index, "PRAGMA user_version");
-        return version.step() ? int(version.columnInt(0)) : 0;
+        const int format = version.step() ? int(version.columnInt(0)) : 0;
+        Statement tables(index, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name "
+                                "IN ('sekceText', 'dokumentText', 'dokumentNewest', 'slovnik')");
+        const int found = tables.step() ? int(tables.columnInt(0)) : 0;
+        if (format == kIndexFormatVersion)
+            return found == 4 ? FulltextIndexState::Ready : FulltextIndexState::Damaged;
+        return found > 0 ? FulltextIndexState::Outdated : FulltextIndexState::Damaged;
     } catch (const DaoException&) {
-        return 0; // not an SQLite file at all
+        return FulltextIndexState::Damaged;
     }
 }
 
@@ -74,7 +82,7 @@ std::string storedVocabulary(sqlite3* index, QString* signature = nullptr) {
 void recallVocabulary(const QString& oldIndex, Lemmatizer& lemmatizer) {
     Connection index;
     if (!QFileInfo::exists(oldIndex) || !index.open(oldIndex, SQLITE_OPEN_READONLY) ||
-        indexFormat(index.m_db) != kIndexFormatVersion)
+        indexFileState(index.m_db) != FulltextIndexState::Ready)
         return;
     QString signature;
     const std::string stored = storedVocabulary(index.m_db, &signature);
@@ -134,13 +142,33 @@ QString documentColumns(int scope) {
     return (scope & ScopeName) ? QStringLiteral("jmeno") : QStringLiteral("norma");
 }
 
-// Runs a query returning identifiers into `ids`; false when SQLite refuses it.
-bool collectIds(sqlite3* db, const char* sql, const QString& expression,
-                std::vector<sqlite3_int64>& ids) {
+enum class Collected { Done, Refused, Damaged };
+
+// Whether a failure of SQLite means that the index file cannot be read, not that the query was
+// refused.
+bool isDamage(int rc) {
+    switch (rc & 0xff) {
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_FORMAT:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Runs a query returning identifiers into `ids`. The statements are fixed, so one that cannot be
+// prepared means the index's tables are broken; a step that fails was refused by FTS5 or hit
+// damage in the file.
+Collected collectIds(sqlite3* db, const char* sql, const QString& expression,
+                     std::vector<sqlite3_int64>& ids) {
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK) {
         sqlite3_finalize(stmt);
-        return false;
+        return Collected::Damaged;
     }
     const QByteArray utf8 = expression.toUtf8();
     sqlite3_bind_text(stmt, 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
@@ -148,7 +176,9 @@ bool collectIds(sqlite3* db, const char* sql, const QString& expression,
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
         ids.push_back(sqlite3_column_int64(stmt, 0));
     sqlite3_finalize(stmt);
-    return rc == SQLITE_DONE;
+    if (rc == SQLITE_DONE)
+        return Collected::Done;
+    return isDamage(rc) ? Collected::Damaged : Collected::Refused;
 }
 } // namespace
 
@@ -272,48 +302,55 @@ IndexBuildStats BuildFulltextIndex(Database& database, const QString& indexFolde
 
 FulltextIndexState fulltextIndexState(const QString& indexFolder) {
     const QString path = fulltextIndexPath(indexFolder);
-    Connection index;
-    if (!QFileInfo::exists(path) || !index.open(path, SQLITE_OPEN_READONLY))
+    const QFileInfo file(path);
+    if (!file.exists())
         return FulltextIndexState::Missing;
-    return indexFormat(index.m_db) == kIndexFormatVersion ? FulltextIndexState::Ready
-                                                          : FulltextIndexState::Outdated;
+    Connection index;
+    if (!file.isFile() || !index.open(path, SQLITE_OPEN_READONLY))
+        return FulltextIndexState::Damaged;
+    return indexFileState(index.m_db);
 }
 
 bool openFulltextIndex(Connection& index, const QString& indexFolder) {
     return index.open(fulltextIndexPath(indexFolder), SQLITE_OPEN_READONLY) &&
-           indexFormat(index.m_db) == kIndexFormatVersion &&
+           indexFileState(index.m_db) == FulltextIndexState::Ready &&
            registerCzechTokenizer(index.m_db, Lemmatizer::shared());
 }
 
-QString Search(const QString& indexFolder, const QString& query, int scope) {
+FulltextAnswer SearchIndex(const QString& indexFolder, const QString& query, int scope) {
     if ((scope & (ScopeText | ScopeName | ScopeNumber)) == 0)
-        return QString();
+        return {};
     const std::lock_guard lock(openIndexMutex());
     OpenIndex* open = openIndex(indexFolder);
-    if (!open)
-        return QString();
+    if (!open) {
+        // A file that looks like an index but cannot be opened for searching is damaged too.
+        const FulltextIndexState state = fulltextIndexState(indexFolder);
+        return {QString(),
+                state == FulltextIndexState::Ready ? FulltextIndexState::Damaged : state};
+    }
     Connection& index = open->connection;
     const QString expression = (scope & SearchAllForms)
                                    ? toFts5Expression(query, vocabularyResolver(*open->vocabulary))
                                    : toFts5Expression(query);
     if (expression.isEmpty())
-        return QString();
+        return {};
     std::vector<sqlite3_int64> ids;
-    if ((scope & ScopeText) &&
-        !collectIds(index.m_db, "SELECT rowid FROM sekceText WHERE sekceText MATCH ?", expression,
-                    ids))
-        return QString();
-    if (scope & (ScopeName | ScopeNumber)) {
+    Collected collected = Collected::Done;
+    if (scope & ScopeText)
+        collected = collectIds(index.m_db, "SELECT rowid FROM sekceText WHERE sekceText MATCH ?",
+                               expression, ids);
+    if (collected == Collected::Done && (scope & (ScopeName | ScopeNumber))) {
         const QString filtered =
             documentColumns(scope) + QStringLiteral(" : (") + expression + QLatin1Char(')');
-        if (!collectIds(index.m_db,
-                        "SELECT n.sekce FROM dokumentText JOIN dokumentNewest n "
-                        "ON n.dokument = dokumentText.rowid WHERE dokumentText MATCH ?",
-                        filtered, ids))
-            return QString();
+        collected = collectIds(index.m_db,
+                               "SELECT n.sekce FROM dokumentText JOIN dokumentNewest n "
+                               "ON n.dokument = dokumentText.rowid WHERE dokumentText MATCH ?",
+                               filtered, ids);
     }
-    if (ids.empty())
-        return QString();
+    if (collected == Collected::Damaged)
+        return {QString(), FulltextIndexState::Damaged};
+    if (collected == Collected::Refused || ids.empty())
+        return {};
     std::sort(ids.begin(), ids.end());
     ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
     QString result = QStringLiteral("(");
@@ -322,5 +359,9 @@ QString Search(const QString& indexFolder, const QString& query, int scope) {
             result += QLatin1Char(',');
         result += QString::number(ids[i]);
     }
-    return result + QLatin1Char(')');
+    return {result + QLatin1Char(')')};
+}
+
+QString Search(const QString& indexFolder, const QString& query, int scope) {
+    return SearchIndex(indexFolder, query, scope).ids;
 }

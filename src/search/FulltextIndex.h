@@ -30,10 +30,13 @@ IndexBuildStats BuildFulltextIndex(Database& database, const QString& indexFolde
 // SearchAllForms every word is matched in all its forms (otherwise only as typed).
 enum FulltextScope { ScopeText = 1, ScopeName = 2, ScopeNumber = 4, SearchAllForms = 8 };
 
-enum class FulltextIndexState { Missing, Outdated, Ready };
+// Missing: no index file; Damaged: a file that is not an index (not SQLite, emptied, unreadable,
+// its tables gone or broken); Outdated: an index of an older format.
+enum class FulltextIndexState { Missing, Damaged, Outdated, Ready };
 
 // Whether the Index folder holds an index this program can read; an index of an older format
-// answers nothing until it is built again.
+// answers nothing until it is built again. Damage deep inside the file shows only when it is
+// searched (SearchIndex).
 FulltextIndexState fulltextIndexState(const QString& indexFolder);
 
 // Opens the index of the folder for searching, its tokenizer registered; false when it is
@@ -47,7 +50,14 @@ std::shared_ptr<IndexVocabulary> fulltextVocabulary(const QString& indexFolder);
 // Resolves query words through the index's vocabulary (alive as long as the resolver is used).
 LemmaResolver vocabularyResolver(IndexVocabulary& vocabulary);
 
-// The section identifiers that match `query` in the given scope as "(id,id,…)" in ascending
-// order, or the empty text when nothing matches, the index is missing or the query cannot be
-// understood.
+// What a search of the index answered: the section identifiers that match as "(id,id,…)" in
+// ascending order, empty when nothing matches or the query cannot be understood; `state` is
+// Ready when the index could be searched, else why it could not.
+struct FulltextAnswer {
+    QString ids;
+    FulltextIndexState state = FulltextIndexState::Ready;
+};
+FulltextAnswer SearchIndex(const QString& indexFolder, const QString& query, int scope);
+
+// The identifiers alone: the empty text also when the index cannot be searched.
 QString Search(const QString& indexFolder, const QString& query, int scope);

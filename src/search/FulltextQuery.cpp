@@ -199,6 +199,28 @@ QStringList fulltextTokens(const QString& text) {
     return tokens;
 }
 
+qsizetype fulltextTermCount(const QString& query) {
+    qsizetype count = 0;
+    const QList<uint> points = query.toUcs4();
+    for (qsizetype i = 0; i < points.size();) {
+        if (!isTokenChar(points[i])) {
+            ++i;
+            continue;
+        }
+        const qsizetype begin = i;
+        while (i < points.size() && isTokenChar(points[i]))
+            ++i;
+        // The operators are the only upper-case words of a built query.
+        const QString token =
+            QString::fromUcs4(reinterpret_cast<const char32_t*>(&points[begin]), i - begin);
+        const bool distance = begin > 0 && points[begin - 1] == '~';
+        if (!distance && token != QLatin1String("AND") && token != QLatin1String("OR") &&
+            token != QLatin1String("NOT") && token != QLatin1String("U"))
+            ++count;
+    }
+    return count;
+}
+
 QString toFts5Expression(const QString& query) {
     return toFts5Expression(query, LemmaResolver());
 }

@@ -18,5 +18,9 @@ using LemmaResolver = std::function<QStringList(const QString& token)>;
 // `lemmas` gives them; a quoted phrase keeps its exact forms.
 QString toFts5Expression(const QString& query, const LemmaResolver& lemmas);
 
+// The number of words `query` (as BuildQuery gives it) asks the index for: its tokens without the
+// operators and the proximity distance.
+qsizetype fulltextTermCount(const QString& query);
+
 // The tokens of `text` as the index sees them: runs of letters and digits (NFC-normalised).
 QStringList fulltextTokens(const QString& text);

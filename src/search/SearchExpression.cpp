@@ -1,5 +1,19 @@
 #include "search/SearchExpression.h"
 
+#include <utility>
+
+// Every step walks the text once: a query or a marked text of a megabyte is parsed in
+// milliseconds, never by cutting words off the front of a copy.
+
+qsizetype CharacterCount(QStringView text) {
+    qsizetype count = text.size();
+    for (const QChar c : text) {
+        if (c.isLowSurrogate())
+            --count;
+    }
+    return count;
+}
+
 namespace {
 const QChar kSpace = QLatin1Char(' ');
 const QChar kQuote = QLatin1Char('"');
@@ -12,76 +26,106 @@ QString trimRight(const QString& text) {
 }
 
 // Trims the characters of `set` from both ends.
-QString trimChars(const QString& text, const QString& set) {
+QString trimChars(QStringView text, QLatin1StringView set) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && set.contains(text.at(begin)))
         ++begin;
     while (end > begin && set.contains(text.at(end - 1)))
         --end;
-    return text.mid(begin, end - begin);
+    return text.sliced(begin, end - begin).toString();
 }
 
-// Removes the first `count` characters of every occurrence of `pattern` until none is left.
-void collapseAll(QString& text, const QString& pattern, qsizetype count) {
-    for (qsizetype at = text.indexOf(pattern); at >= 0; at = text.indexOf(pattern))
-        text.remove(at, count);
-}
-} // namespace
-
-qsizetype CharacterCount(const QString& text) {
-    qsizetype count = text.size();
-    for (const QChar c : text) {
-        if (c.isLowSurrogate())
-            --count;
+// Removes the first `count` characters of every occurrence of `pattern`, and of every occurrence
+// that a removal makes, as removing the first occurrence again and again would. The kept text is
+// a stack: whenever its end completes the pattern, the pattern is cut there. Each pattern begins
+// and ends with the space that stays, so a cut never completes another occurrence behind it.
+void collapseAll(QString& text, QLatin1StringView pattern, qsizetype count) {
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar c : std::as_const(text)) {
+        kept += c;
+        if (kept.endsWith(pattern))
+            kept.remove(kept.size() - pattern.size(), count);
     }
-    return count;
+    text = kept;
 }
 
-QString ConvertWords(const QString& run) {
-    QString rest = run.trimmed();
+QString convertWords(QStringView run) {
+    const QStringView rest = run.trimmed();
     QString result;
-    for (qsizetype space = rest.indexOf(kSpace); space >= 0; space = rest.indexOf(kSpace)) {
-        QString word = rest.left(space).trimmed();
-        rest.remove(0, space + 1);
+    qsizetype begin = 0;
+    for (qsizetype space = rest.indexOf(kSpace); space >= 0; space = rest.indexOf(kSpace, begin)) {
+        const QStringView word = rest.sliced(begin, space - begin).trimmed();
+        begin = space + 1;
+        QStringView converted = word;
         if (CharacterCount(word) < 3) {
             if (word == QLatin1String("a"))
-                word = QStringLiteral("AND");
+                converted = u"AND";
             else if (word == QLatin1String("u"))
-                word = QStringLiteral("U");
+                converted = u"U";
             else if (word == QLatin1String("ne"))
-                word = QStringLiteral("NOT");
+                converted = u"NOT";
             else
                 continue;
         } else if (word == QLatin1String("nebo")) {
-            word = QStringLiteral("OR");
+            converted = u"OR";
         }
-        result += word + kSpace;
+        result += converted;
+        result += kSpace;
     }
     // The last word is never an operator: a final "nebo" stays a word, a final "a" is dropped.
-    if (CharacterCount(rest) >= 3)
-        result += rest;
+    if (const QStringView last = rest.sliced(begin); CharacterCount(last) >= 3)
+        result += last;
     return trimRight(result);
 }
 
+void splitWords(QStringList& words, QStringView run) {
+    const QStringView rest = run.trimmed();
+    qsizetype begin = 0;
+    for (qsizetype space = rest.indexOf(kSpace); space >= 0; space = rest.indexOf(kSpace, begin)) {
+        QString word = rest.sliced(begin, space - begin).toString();
+        begin = space + 1;
+        word.remove(QLatin1Char('*'));
+        if (CharacterCount(word) >= 3)
+            words << word;
+    }
+    if (begin < rest.size())
+        words << rest.sliced(begin).toString().remove(QLatin1Char('*'));
+}
+} // namespace
+
+QString ConvertWords(const QString& run) {
+    return convertWords(run);
+}
+
 QString BuildQuery(const QString& text) {
-    QString rest = text.trimmed().toLower();
+    const QString lower = text.trimmed().toLower();
+    const QStringView rest(lower);
     QString result;
     if (!rest.contains(kQuote)) {
-        result = ConvertWords(rest);
+        result = convertWords(rest);
     } else {
-        for (qsizetype open = rest.indexOf(kQuote); open >= 0; open = rest.indexOf(kQuote)) {
-            qsizetype close = rest.indexOf(kQuote, open + 1);
+        qsizetype begin = 0; // the text not yet converted
+        for (qsizetype open = rest.indexOf(kQuote); open >= 0; open = rest.indexOf(kQuote, begin)) {
+            if (open > begin)
+                result += convertWords(rest.sliced(begin, open - begin));
+            result += kSpace;
+            const qsizetype close = rest.indexOf(kQuote, open + 1);
             if (close < 0) {
-                rest += kQuote;
-                close = rest.size() - 1;
+                // An unmatched quote is closed at the end of the text.
+                result += rest.sliced(open);
+                result += kQuote;
+                begin = rest.size();
+                break;
             }
-            const QString prefix = open > 0 ? ConvertWords(rest.left(open)) : QString();
-            result += prefix + kSpace + rest.mid(open, close - open + 1);
-            rest = rest.mid(close + 1);
+            result += rest.sliced(open, close - open + 1);
+            begin = close + 1;
         }
-        if (!rest.isEmpty())
-            result += kSpace + ConvertWords(rest);
+        if (begin < rest.size()) {
+            result += kSpace;
+            result += convertWords(rest.sliced(begin));
+        }
     }
     // Only the first "u" turns the query into a proximity search; later ones stay in the text.
     const qsizetype near = result.indexOf(QLatin1String(" U "));
@@ -93,48 +137,48 @@ QString BuildQuery(const QString& text) {
 }
 
 void SplitWords(QStringList& words, const QString& run) {
-    QString rest = run.trimmed();
-    for (qsizetype space = rest.indexOf(kSpace); space >= 0; space = rest.indexOf(kSpace)) {
-        QString word = rest.left(space);
-        rest.remove(0, space + 1);
-        word.remove(QLatin1Char('*'));
-        if (CharacterCount(word) >= 3)
-            words << word;
-    }
-    if (!rest.isEmpty())
-        words << rest.remove(QLatin1Char('*'));
+    splitWords(words, run);
 }
 
 void SplitHighlightWords(QStringList& words, const QString& text) {
     words.clear();
-    QString rest = text.toLower();
+    QString lower = text.toLower();
     // Nothing after the negation is marked.
-    const qsizetype negation = rest.indexOf(QLatin1String(" ne "));
+    const qsizetype negation = lower.indexOf(QLatin1String(" ne "));
     if (negation >= 0)
-        rest.truncate(negation);
-    collapseAll(rest, QStringLiteral(" nebo "), 5);
-    collapseAll(rest, QStringLiteral(" or "), 3);
-    collapseAll(rest, QStringLiteral(" a "), 2);
-    collapseAll(rest, QStringLiteral(" and "), 4);
-    collapseAll(rest, QStringLiteral(" u "), 2);
-    rest = rest.toLower();
+        lower.truncate(negation);
+    collapseAll(lower, QLatin1StringView(" nebo "), 5);
+    collapseAll(lower, QLatin1StringView(" or "), 3);
+    collapseAll(lower, QLatin1StringView(" a "), 2);
+    collapseAll(lower, QLatin1StringView(" and "), 4);
+    collapseAll(lower, QLatin1StringView(" u "), 2);
+    lower = lower.toLower();
+    const QStringView rest(lower);
     if (!rest.contains(kQuote)) {
-        SplitWords(words, rest);
+        splitWords(words, rest);
         return;
     }
-    for (qsizetype open = rest.indexOf(kQuote); open >= 0; open = rest.indexOf(kQuote)) {
-        if (open > 0) {
-            SplitWords(words, rest.left(open));
-            rest.remove(0, open);
+    // The text still to split is [begin, end); after the first phrase it is trimmed at both ends
+    // (only white space lies beyond `end`, so a quote found is always inside).
+    qsizetype begin = 0;
+    qsizetype end = rest.size();
+    for (qsizetype open = rest.indexOf(kQuote); open >= 0; open = rest.indexOf(kQuote, begin)) {
+        if (open > begin) {
+            splitWords(words, rest.sliced(begin, open - begin));
+            begin = open;
         }
-        const qsizetype close = rest.indexOf(kQuote, 1);
+        const qsizetype close = rest.indexOf(kQuote, begin + 1);
         if (close < 0) {
-            SplitWords(words, rest.mid(1));
+            splitWords(words, rest.sliced(begin + 1, end - begin - 1));
             return;
         }
-        words << trimChars(rest.left(close + 1), QStringLiteral(" \""));
-        rest = rest.mid(close + 1).trimmed();
+        words << trimChars(rest.sliced(begin, close + 1 - begin), QLatin1StringView(" \""));
+        begin = close + 1;
+        while (begin < end && rest.at(begin).isSpace())
+            ++begin;
+        while (end > begin && rest.at(end - 1).isSpace())
+            --end;
     }
-    if (!rest.isEmpty())
-        SplitWords(words, rest);
+    if (begin < end)
+        splitWords(words, rest.sliced(begin, end - begin));
 }

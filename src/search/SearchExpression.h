@@ -21,4 +21,4 @@ void SplitHighlightWords(QStringList& words, const QString& text);
 void SplitWords(QStringList& words, const QString& run);
 
 // The number of Unicode characters of `text` (a character outside the basic plane is one).
-qsizetype CharacterCount(const QString& text);
+qsizetype CharacterCount(QStringView text);

@@ -7,12 +7,14 @@
 #include "platform/Messages.h"
 #include "platform/Registry.h"
 #include "platform/ResourceIds.h"
+#include "platform/Strings.h"
 #include "search/FulltextIndex.h"
 #include "search/HistoryArchive.h"
 #include "search/HitMatcher.h"
 #include "search/HtmlText.h"
 #include "search/SearchExpression.h"
 
+#include <QDir>
 #include <algorithm>
 
 namespace {
@@ -23,6 +25,9 @@ constexpr unsigned kMsgTooShort = IDS_SEARCH_TEXT_TOO_SHORT;
 constexpr unsigned kMsgNotFound = IDS_NOTHING_FOUND;
 constexpr unsigned kMsgNotFoundInAmendments = IDS_NOTHING_FOUND_IN_AMENDMENTS;
 constexpr unsigned kMsgIndexOutdated = IDS_INDEX_OUTDATED;
+constexpr unsigned kMsgTooManyWords = IDS_SEARCH_TOO_MANY_WORDS;
+constexpr unsigned kMsgTooLong = IDS_SEARCH_TEXT_TOO_LONG;
+constexpr unsigned kMsgIndexDamaged = IDS_INDEX_DAMAGED;
 
 // The engine's answer goes into SQL as it stands, so only "(n,n,…)" is taken. Checked by hand:
 // a hit list can hold hundreds of thousands of numbers.
@@ -53,7 +58,7 @@ std::vector<int> parseIdList(const QString& list) {
 } // namespace
 
 SearchSession::SearchSession(Database* database, QString indexFolder)
-    : m_search(Search), m_pDatabase(database), m_strIndexFolder(std::move(indexFolder)) {}
+    : m_search(SearchIndex), m_pDatabase(database), m_strIndexFolder(std::move(indexFolder)) {}
 
 SearchSession::~SearchSession() = default;
 
@@ -87,6 +92,9 @@ void SearchSession::SaveHistory() const {
 }
 
 void SearchSession::AddToHistory(const QString& text) {
+    // A longer text cannot have come from the search box: a damaged or foreign stored history.
+    if (CharacterCount(text) > kMaxSearchTextLength)
+        return;
     for (qsizetype i = 0; i < m_arrHistory.size();) {
         if (m_arrHistory.at(i).compare(text, Qt::CaseInsensitive) == 0)
             m_arrHistory.removeAt(i);
@@ -115,20 +123,38 @@ SearchSession::Outcome SearchSession::RunSearch() {
         return Outcome::EmptyText;
     }
     m_strSearchText = m_strSearchText.trimmed();
+    if (CharacterCount(m_strSearchText) > kMaxSearchTextLength) {
+        ShowMessage(LoadResString(kMsgTooLong).arg(kMaxSearchTextLength));
+        return Outcome::TooLong;
+    }
     const QString query = BuildQuery(m_strSearchText);
     if (CharacterCount(query) < 3) {
         ShowMessage(kMsgTooShort);
         return Outcome::TooShort;
     }
+    if (fulltextTermCount(query) > kMaxSearchWords) {
+        ShowMessage(LoadResString(kMsgTooManyWords).arg(kMaxSearchWords));
+        return Outcome::TooManyWords;
+    }
     AddToHistory(m_strSearchText);
-    const QString result =
+    const FulltextAnswer answer =
         m_search(m_strIndexFolder, query, m_nSettings | (m_bAllForms ? SearchAllForms : 0));
+    // An index that cannot be searched is said so, never answered as "nothing found".
+    switch (answer.state) {
+    case FulltextIndexState::Outdated:
+        ShowMessage(kMsgIndexOutdated);
+        return Outcome::IndexOutdated;
+    case FulltextIndexState::Missing:
+    case FulltextIndexState::Damaged:
+        ShowMessage(LoadResString(kMsgIndexDamaged)
+                        .arg(QDir::toNativeSeparators(fulltextIndexPath(m_strIndexFolder))),
+                    MessageIcon::Error);
+        return Outcome::IndexDamaged;
+    case FulltextIndexState::Ready:
+        break;
+    }
+    const QString& result = answer.ids;
     if (!isIdList(result)) {
-        // An index of an older format answers nothing; say why instead of "nothing found".
-        if (fulltextIndexState(m_strIndexFolder) == FulltextIndexState::Outdated) {
-            ShowMessage(kMsgIndexOutdated);
-            return Outcome::IndexOutdated;
-        }
         ShowMessage(kMsgNotFound);
         return Outcome::NotFound;
     }

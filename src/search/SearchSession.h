@@ -11,6 +11,7 @@
 
 class Database;
 class HitMatcher;
+struct FulltextAnswer;
 
 // One listed document of the search page.
 struct SearchRow {
@@ -23,7 +24,7 @@ struct SearchRow {
 // dialog data, the settings, the history, the full-text call and the result rows.
 class SearchSession {
 public:
-    using SearchFunction = std::function<QString(const QString&, const QString&, int)>;
+    using SearchFunction = std::function<FulltextAnswer(const QString&, const QString&, int)>;
 
     // What RunSearch ended with; the page puts the focus into the search box for the two text
     // failures.
@@ -35,8 +36,17 @@ public:
         NotFound,
         FilteredAway,
         DbError,
-        IndexOutdated
+        IndexOutdated,
+        IndexDamaged,
+        TooManyWords,
+        TooLong
     };
+
+    // The longest search text, in characters: the search box takes no more, and the history
+    // keeps no longer entry.
+    static constexpr int kMaxSearchTextLength = 255;
+    // The most words a search may ask the index for; a longer query is refused before it is run.
+    static constexpr int kMaxSearchWords = 64;
 
     SearchSession(Database* database, QString indexFolder);
     ~SearchSession();

@@ -77,7 +77,7 @@ TEST_F(CzechSearch, OldIndexIsNeverRead) {
     EXPECT_EQ(m_messages.texts, QStringList{LoadResString(IDS_INDEX_OUTDATED)});
     ASSERT_TRUE(QFile::remove(path));
     EXPECT_EQ(fulltextIndexState(indexFolder()), FulltextIndexState::Missing);
-    EXPECT_EQ(run(session, "daň"), SearchSession::Outcome::NotFound);
+    EXPECT_EQ(run(session, "daň"), SearchSession::Outcome::IndexDamaged);
 }
 
 TEST_F(CzechSearch, HitsKnowTheFormsTheyMatched) {

@@ -1,8 +1,11 @@
 #include "SearchFixture.h"
 #include "search/FulltextQuery.h"
 #include "search/HtmlText.h"
+#include "search/SearchExpression.h"
 
+#include <QDir>
 #include <QFile>
+#include <sqlite3.h>
 
 using FulltextIndex = SearchFixture;
 
@@ -69,14 +72,67 @@ TEST_F(FulltextIndex, QueriesItCannotUnderstandFindNothing) {
     EXPECT_EQ(search("obsah:daně"), "");
 }
 
-TEST_F(FulltextIndex, MissingOrBrokenIndexFindsNothing) {
-    ASSERT_TRUE(QFile::remove(fulltextIndexPath(indexFolder())));
+namespace {
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+TEST_F(FulltextIndex, IndexThatCannotBeSearchedSaysWhy) {
+    const QString path = fulltextIndexPath(indexFolder());
+    const QByteArray whole = readFile(path);
+    ASSERT_GT(whole.size(), 8192);
+    EXPECT_EQ(fulltextIndexState(indexFolder()), FulltextIndexState::Ready);
+    const auto answer = [this] { return SearchIndex(indexFolder(), "příjmů", ScopeText); };
+    EXPECT_EQ(answer().state, FulltextIndexState::Ready);
+    EXPECT_EQ(answer().ids, "(10,11,40)");
+
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_EQ(fulltextIndexState(indexFolder()), FulltextIndexState::Missing);
+    EXPECT_EQ(answer().state, FulltextIndexState::Missing);
     EXPECT_EQ(search("příjmů"), "");
-    QFile broken(fulltextIndexPath(indexFolder()));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("not a database at all");
-    broken.close();
-    EXPECT_EQ(search("příjmů"), "");
+    const std::pair<const char*, QByteArray> damages[] = {
+        {"emptied", QByteArray()},
+        {"not a database", QByteArray("not a database at all")},
+        {"cut short", whole.left(whole.size() / 2)},
+    };
+    for (const auto& [what, bytes] : damages) {
+        writeFile(path, bytes);
+        EXPECT_EQ(fulltextIndexState(indexFolder()), FulltextIndexState::Damaged) << what;
+        EXPECT_EQ(answer().state, FulltextIndexState::Damaged) << what;
+        EXPECT_EQ(answer().ids, "") << what;
+    }
+    // A folder where the file should be cannot be read.
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QDir().mkdir(path));
+    EXPECT_EQ(answer().state, FulltextIndexState::Damaged);
+    ASSERT_TRUE(QDir().rmdir(path));
+}
+
+TEST_F(FulltextIndex, DamageInsideTheIndexShowsWhenSearched) {
+    {
+        // The text table's structure record broken: the file opens and lists its tables.
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(fulltextIndexPath(indexFolder()).toUtf8().constData(), &db),
+                  SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db, "UPDATE sekceText_data SET block = x'ffffffffff' WHERE id = 10",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3_close(db);
+    }
+    EXPECT_EQ(fulltextIndexState(indexFolder()), FulltextIndexState::Ready);
+    const FulltextAnswer broken = SearchIndex(indexFolder(), "příjmů", ScopeText);
+    EXPECT_EQ(broken.state, FulltextIndexState::Damaged);
+    EXPECT_EQ(broken.ids, "");
+    // The names are another table and still answer.
+    EXPECT_EQ(SearchIndex(indexFolder(), "příjmů", ScopeName).ids, "(11)");
 }
 
 TEST_F(FulltextIndex, RebuildReplacesTheIndex) {
@@ -96,6 +152,15 @@ TEST(FulltextQuery, EveryTermIsQuoted) {
     EXPECT_EQ(toFts5Expression("\"odpočet daně\"~8"), "NEAR(\"odpočet\" \"daně\", 8)");
     EXPECT_EQ(toFts5Expression("NOT daň"), "");
     EXPECT_EQ(toFts5Expression("\"a\" ) NEAR"), "(\"a\" AND \"NEAR\")");
+}
+
+TEST(FulltextQuery, TermsAreTheWordsLookedUp) {
+    EXPECT_EQ(fulltextTermCount(""), 0);
+    EXPECT_EQ(fulltextTermCount("daň AND clo OR sazba NOT dph"), 4);
+    // A number with a slash is two words; the proximity distance is none.
+    EXPECT_EQ(fulltextTermCount("\"odpočet 1/2 U daně\"~8"), 4);
+    EXPECT_EQ(fulltextTermCount(" \"and or u\" sazb*"), 4);
+    EXPECT_EQ(fulltextTermCount(BuildQuery(QString("a.").repeated(1 << 19))), 1 << 19);
 }
 
 TEST(HtmlText, TagsAndReferences) {

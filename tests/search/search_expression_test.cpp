@@ -98,3 +98,43 @@ TEST(SplitWords, AppendsToWhatIsThere) {
     SplitWords(words, " ab cde* f ");
     EXPECT_EQ(words, (QStringList{"první", "cde", "f"}));
 }
+
+// A pasted megabyte is parsed in one walk: these took from 20 s to over a minute when words were
+// cut off the front of the text one by one.
+TEST(SearchExpressionOfAMegabyte, Quotes) {
+    const QString quotes(1 << 20, QLatin1Char('"'));
+    EXPECT_EQ(BuildQuery(quotes), QString(" \"\"").repeated(1 << 19));
+    EXPECT_EQ(highlight(quotes), QStringList(1 << 19, QString()));
+    // The last quote is unmatched and closed at the end.
+    EXPECT_EQ(BuildQuery(quotes + "\""), QString(" \"\"").repeated((1 << 19) + 1));
+}
+
+TEST(SearchExpressionOfAMegabyte, QuotedPhrases) {
+    const qsizetype count = (1 << 20) / 15;
+    const QString text = QString("\"Daň z příjmů\" ").repeated(count);
+    EXPECT_EQ(BuildQuery(text), QString(" \"daň z příjmů\"").repeated(count));
+    EXPECT_EQ(highlight(text), QStringList(count, "daň z příjmů"));
+}
+
+TEST(SearchExpressionOfAMegabyte, Prefixes) {
+    const QString joined = QString("a*").repeated(1 << 19);
+    EXPECT_EQ(BuildQuery(joined), joined);
+    EXPECT_EQ(highlight(joined), QStringList{QString(1 << 19, QLatin1Char('a'))});
+    // Separated, every "a*" is a short word: dropped, but the last one is marked.
+    const QString separated = QString("a* ").repeated((1 << 20) / 3);
+    EXPECT_EQ(BuildQuery(separated), "");
+    EXPECT_EQ(highlight(separated), QStringList{"a"});
+}
+
+TEST(SearchExpressionOfAMegabyte, ConnectingWords) {
+    const qsizetype count = (1 << 20) / 2;
+    const QString ands = "daň" + QString(" a").repeated(count) + " clo";
+    EXPECT_EQ(BuildQuery(ands), "daň" + QString(" AND").repeated(count) + " clo");
+    EXPECT_EQ(highlight(ands), (QStringList{"daň", "clo"}));
+    // Only the first "u" is proximity; each of the others stays an operator in the text.
+    const QString nears = "daň" + QString(" u").repeated(count) + " clo";
+    EXPECT_EQ(BuildQuery(nears), "\"daň" + QString(" U").repeated(count - 1) + " clo\"~8");
+    EXPECT_EQ(highlight(nears), (QStringList{"daň", "clo"}));
+    const QString ors = "daň" + QString(" nebo or").repeated(count / 4) + " clo";
+    EXPECT_EQ(highlight(ors), (QStringList{"daň", "clo"}));
+}

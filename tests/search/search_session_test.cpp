@@ -6,6 +6,9 @@
 #include "search/SearchSession.h"
 #include "support/RecordedMessages.h"
 
+#include <QDir>
+#include <QFile>
+
 namespace {
 class SearchSessionTest : public SearchFixture {
 protected:
@@ -15,7 +18,7 @@ protected:
         m_session->m_search = [this](const QString& folder, const QString& query, int scope) {
             ++m_engineCalls;
             m_lastQuery = query;
-            return Search(folder, query, scope);
+            return SearchIndex(folder, query, scope);
         };
         m_session->m_setStatusText = [this](const QString& text) { m_status = text; };
     }
@@ -64,6 +67,64 @@ TEST_F(SearchSessionTest, ShortQueriesAreRefusedWithoutHistory) {
     EXPECT_EQ(m_engineCalls, 0);
     // Three letters are enough.
     EXPECT_EQ(run("daň"), SearchSession::Outcome::Shown);
+}
+
+TEST_F(SearchSessionTest, TooManyWordsAreRefusedBeforeTheEngine) {
+    // 64 words fill the search box; more fit only as short words of a phrase or numbers.
+    const QString words = QString("daň ").repeated(SearchSession::kMaxSearchWords - 1) + "daň";
+    EXPECT_EQ(run(words), SearchSession::Outcome::Shown);
+    EXPECT_EQ(m_engineCalls, 1);
+    m_session->m_arrHistory.clear();
+    const QString message =
+        LoadResString(IDS_SEARCH_TOO_MANY_WORDS).arg(SearchSession::kMaxSearchWords);
+    EXPECT_EQ(run("\"" + QString("x ").repeated(SearchSession::kMaxSearchWords) + "x\""),
+              SearchSession::Outcome::TooManyWords);
+    EXPECT_EQ(run("daň " + QString("1.").repeated(SearchSession::kMaxSearchWords)),
+              SearchSession::Outcome::TooManyWords);
+    EXPECT_EQ(m_messages.texts, QStringList(2, message));
+    EXPECT_TRUE(message.contains("64"));
+    EXPECT_TRUE(m_session->m_arrHistory.isEmpty());
+    EXPECT_EQ(m_engineCalls, 1);
+}
+
+TEST_F(SearchSessionTest, IndexThatCannotBeSearchedIsNotNothingFound) {
+    const QString path = fulltextIndexPath(indexFolder());
+    const QString damaged = LoadResString(IDS_INDEX_DAMAGED).arg(QDir::toNativeSeparators(path));
+    EXPECT_TRUE(damaged.contains("tavlin-cli index build"));
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_EQ(run("příjmů"), SearchSession::Outcome::IndexDamaged);
+    ASSERT_TRUE(QFile(path).open(QIODevice::WriteOnly)); // emptied
+    EXPECT_EQ(run("příjmů"), SearchSession::Outcome::IndexDamaged);
+    EXPECT_EQ(m_messages.texts, QStringList(2, damaged));
+    // Rebuilt, the same search finds again.
+    BuildFulltextIndex(*m_database, indexFolder());
+    EXPECT_EQ(run("příjmů"), SearchSession::Outcome::Shown);
+    EXPECT_EQ(run("neexistující"), SearchSession::Outcome::NotFound);
+    EXPECT_EQ(m_messages.texts.last(), LoadResString(IDS_NOTHING_FOUND));
+}
+
+TEST_F(SearchSessionTest, TextsLongerThanTheSearchBoxAreRefused) {
+    // Counted in characters after trimming: 255 letters outside the basic plane are searched.
+    const QString longest = QString("\U0001D4B3").repeated(SearchSession::kMaxSearchTextLength);
+    EXPECT_EQ(run("  " + longest + "  "), SearchSession::Outcome::NotFound);
+    EXPECT_EQ(m_session->m_arrHistory, QStringList{longest});
+    EXPECT_EQ(run(longest + "x"), SearchSession::Outcome::TooLong);
+    EXPECT_EQ(
+        m_messages.texts,
+        (QStringList{
+            LoadResString(IDS_NOTHING_FOUND),
+            LoadResString(IDS_SEARCH_TEXT_TOO_LONG).arg(SearchSession::kMaxSearchTextLength)}));
+    EXPECT_EQ(m_session->m_arrHistory, QStringList{longest});
+    EXPECT_EQ(m_engineCalls, 1);
+}
+
+TEST_F(SearchSessionTest, HistoryKeepsNoEntryLongerThanTheSearchBox) {
+    const QString tooLong(SearchSession::kMaxSearchTextLength + 1, 'x');
+    WriteProfileBinary("Search", "History", EncodeHistory({"daň", tooLong, "clo"}));
+    m_session->LoadHistory();
+    EXPECT_EQ(m_session->m_arrHistory, (QStringList{"daň", "clo"}));
+    m_session->AddToHistory(QString(120000, 'y'));
+    EXPECT_EQ(m_session->m_arrHistory, (QStringList{"daň", "clo"}));
 }
 
 TEST_F(SearchSessionTest, NothingFoundKeepsTheRowsButNotTheHistory) {
@@ -139,7 +200,7 @@ TEST_F(SearchSessionTest, ProximityQueryReachesTheEngine) {
 TEST_F(SearchSessionTest, EngineAnswersOtherThanAnIdListAreNotFound) {
     for (const char* answer : {"(1) OR 1=1", "()", "(1,)", "(,1)", "1,2", "(1 2)"}) {
         m_session->m_search = [answer](const QString&, const QString&, int) {
-            return QString::fromLatin1(answer);
+            return FulltextAnswer{QString::fromLatin1(answer)};
         };
         EXPECT_EQ(run("příjmů"), SearchSession::Outcome::NotFound) << answer;
     }
@@ -213,7 +274,7 @@ TEST_F(SearchSessionTest, LargeHitListsAreTaken) {
     for (int i = 100000; i < 160000; ++i)
         hits << QString::number(i);
     m_session->m_search = [&hits](const QString&, const QString&, int) {
-        return QStringLiteral("(10,") + hits.join(',') + QStringLiteral(")");
+        return FulltextAnswer{QStringLiteral("(10,") + hits.join(',') + QStringLiteral(")")};
     };
     ASSERT_EQ(run("příjmů"), SearchSession::Outcome::Shown);
     EXPECT_EQ(ids(), QList<int>{1});

@@ -1,6 +1,9 @@
+#include "platform/Registry.h"
 #include "platform/ResourceIds.h"
 #include "platform/Strings.h"
+#include "search/HistoryArchive.h"
 #include "search/SearchFixture.h"
+#include "search/SearchSession.h"
 
 #include <QFile>
 
@@ -50,4 +53,65 @@ TEST_F(SearchCli, MessagesGoToStandardErrorWithExitOne) {
     EXPECT_EQ(cli({"search", "daň", "--show", "1", "--area", "2"}, &out, &err), 1);
     EXPECT_TRUE(err.contains(LoadResString(IDS_NOTHING_FOUND_IN_AMENDMENTS).split('\n').first()))
         << err;
+}
+
+TEST_F(SearchCli, OptionsOutOfRangeAreRefusedAndNothingIsStored) {
+    QString out;
+    QString err;
+    for (const QStringList& options : {QStringList{"--show", "-5"},
+                                       {"--show", "3"},
+                                       {"--scope", "99"},
+                                       {"--scope", "-1"},
+                                       {"--sort", "2"},
+                                       {"--forms", "2"},
+                                       {"--remember", "2"},
+                                       {"--area", "-1"},
+                                       {"--type", "-2"}}) {
+        EXPECT_EQ(cli(QStringList{"search", "daň", "--remember", "1"} + options, &out, &err), 2)
+            << options.join(' ').toStdString();
+        EXPECT_TRUE(err.contains(options.first() + " must be from")) << err;
+        EXPECT_EQ(out, "");
+    }
+    EXPECT_EQ(GetProfileInt("Novelizace", "Settings", -9), -9);
+    EXPECT_EQ(GetProfileInt("Search", "Settings", -9), -9);
+    EXPECT_TRUE(GetProfileBinary("Search", "History").isEmpty());
+    // The limits themselves are taken.
+    EXPECT_EQ(
+        cli({"search", "daň", "--show", "0", "--scope", "7", "--sort", "1", "--remember", "1"},
+            &out, &err),
+        0)
+        << err;
+    EXPECT_EQ(GetProfileInt("Novelizace", "Settings", -9), 0);
+}
+
+TEST_F(SearchCli, LongTextIsRefusedAndNeverStored) {
+    QString out;
+    QString err;
+    const QString text = QString("dan ").repeated(30000);
+    EXPECT_EQ(cli({"search", text, "--remember", "1"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains(
+        LoadResString(IDS_SEARCH_TEXT_TOO_LONG).arg(SearchSession::kMaxSearchTextLength)))
+        << err.left(300);
+    EXPECT_TRUE(GetProfileBinary("Search", "History").isEmpty());
+    // 255 characters are searched.
+    const QString longest(SearchSession::kMaxSearchTextLength, 'x');
+    EXPECT_EQ(cli({"search", longest, "--remember", "1"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains(LoadResString(IDS_NOTHING_FOUND))) << err;
+    EXPECT_EQ(DecodeHistory(GetProfileBinary("Search", "History")), QStringList{longest});
+}
+
+TEST_F(SearchCli, DamagedIndexSaysHowToRebuildIt) {
+    QString out;
+    QString err;
+    const QString path = fulltextIndexPath(indexFolder());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("SQLite format 3");
+    file.close();
+    EXPECT_EQ(cli({"search", "daň"}, &out, &err), 1);
+    EXPECT_EQ(out, "");
+    EXPECT_TRUE(err.contains(LoadResString(IDS_INDEX_DAMAGED).arg(path))) << err;
+    EXPECT_FALSE(err.contains(LoadResString(IDS_NOTHING_FOUND))) << err;
+    ASSERT_EQ(cli({"index", "build"}, &out, &err), 0);
+    EXPECT_EQ(cli({"search", "daň"}, &out, &err), 0) << err;
 }

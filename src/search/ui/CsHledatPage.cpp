@@ -77,17 +77,20 @@ void CsHledatPage::InitControls() {
         m_list->setColumnWidth(1, m_list->width() - kNameColumnMargin);
         connect(m_list->header(), &QHeaderView::sectionClicked, this,
                 [this](int column) { OnColumnClick(column); });
-        connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-                [this](const QModelIndex& current) {
-                    if (current.isValid())
-                        OpenRow(current.row());
+        // A hit opens when the user selects it; Tab into the list only makes a row current.
+        connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [this](const QItemSelection& selected) {
+                    if (!selected.isEmpty() && !selected.indexes().isEmpty())
+                        OpenRow(selected.indexes().first().row());
                 });
     }
     if (m_cbSearch) {
         // The history is the page's own list; typing never adds to it by itself.
         m_cbSearch->setInsertPolicy(QComboBox::NoInsert);
-        if (QLineEdit* edit = m_cbSearch->lineEdit())
+        if (QLineEdit* edit = m_cbSearch->lineEdit()) {
+            edit->setMaxLength(SearchSession::kMaxSearchTextLength);
             connect(edit, &QLineEdit::returnPressed, this, [this] { RunSearch(); });
+        }
     }
     if (auto* button = qobject_cast<QPushButton*>(GetDlgItem(IDC_HLEDAT_BUTTON))) {
         button->setDefault(true);
@@ -180,6 +183,8 @@ void CsHledatPage::RunSearch() {
     switch (outcome) {
     case SearchSession::Outcome::EmptyText:
     case SearchSession::Outcome::TooShort:
+    case SearchSession::Outcome::TooManyWords:
+    case SearchSession::Outcome::TooLong:
         if (m_cbSearch)
             m_cbSearch->setFocus();
         break;

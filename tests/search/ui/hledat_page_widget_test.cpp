@@ -13,8 +13,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFocusEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
 
@@ -124,4 +128,54 @@ TEST_F(HledatPage, MessagesAndFocusForBadInput) {
     page->m_chkInNumber->setChecked(false);
     search(*page, "daň");
     EXPECT_EQ(m_messages.texts.last(), LoadResString(IDS_CHOOSE_SEARCH_SCOPE));
+}
+
+TEST_F(HledatPage, SearchBoxTakesNoMoreThanTheLongestText) {
+    auto page = makePage();
+    QLineEdit* edit = page->m_cbSearch->lineEdit();
+    ASSERT_TRUE(edit);
+    // A pasted text is cut where the box ends and searched as it stands there.
+    edit->insert(QString("silniční ").repeated(40));
+    const QString text = page->m_cbSearch->currentText();
+    EXPECT_EQ(text.size(), SearchSession::kMaxSearchTextLength);
+    qobject_cast<QPushButton*>(page->GetDlgItem(IDC_HLEDAT_BUTTON))->click();
+    EXPECT_EQ(page->m_cbSearch->itemText(0), text);
+    EXPECT_EQ(m_messages.texts, QStringList{LoadResString(IDS_NOTHING_FOUND)});
+}
+
+TEST_F(HledatPage, DamagedIndexIsNotNothingFound) {
+    auto page = makePage();
+    search(*page, "silniční");
+    ASSERT_EQ(column(*page, 0), QStringList{"12/2020 Sb."});
+    QFile file(fulltextIndexPath(indexFolder()));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.close();
+    search(*page, "daň");
+    EXPECT_EQ(m_messages.texts,
+              QStringList{LoadResString(IDS_INDEX_DAMAGED)
+                              .arg(QDir::toNativeSeparators(fulltextIndexPath(indexFolder())))});
+    // The rows of the last search stay.
+    EXPECT_EQ(column(*page, 0), QStringList{"12/2020 Sb."});
+}
+
+TEST_F(HledatPage, TabIntoTheResultsOpensNothingUntilTheUserChooses) {
+    auto page = makePage();
+    search(*page, "daň");
+    ASSERT_EQ(page->m_pModel->rowCount(), 3);
+    QList<QStringList> opened;
+    QObject::connect(page.get(), &CsHledatPage::hitOpened,
+                     [&opened](const QStringList& words) { opened << words; });
+    // Tab gives the list a current row without choosing it.
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(page->m_list, &focus);
+    EXPECT_TRUE(page->m_list->currentIndex().isValid());
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_TRUE(m_navigated.isEmpty());
+    EXPECT_EQ(m_app.lastStatus(), "(0/3)");
+    // An arrow key chooses the next row, which opens.
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(page->m_list, &down);
+    EXPECT_EQ(opened.size(), 1);
+    EXPECT_EQ(m_navigated.size(), 1);
+    EXPECT_EQ(m_app.lastStatus(), "(2/3)");
 }
