@@ -22,18 +22,25 @@ HunspellDictionary::~HunspellDictionary() {
     Hunspell_destroy(m_handle);
 }
 
+QString HunspellDictionary::signatureOf(const QString& folder, const QString& name) {
+    const QFileInfo aff(QDir(folder).filePath(name + QStringLiteral(".aff")));
+    const QFileInfo dic(QDir(folder).filePath(name + QStringLiteral(".dic")));
+    if (!aff.isFile() || !dic.isFile())
+        return {};
+    return QStringLiteral("%1 %2").arg(name).arg(dic.size());
+}
+
 std::unique_ptr<HunspellDictionary> HunspellDictionary::load(const QString& folder,
                                                              const QString& name) {
+    const QString signature = signatureOf(folder, name);
+    if (signature.isEmpty())
+        return nullptr;
     const QString aff = QDir(folder).filePath(name + QStringLiteral(".aff"));
     const QString dic = QDir(folder).filePath(name + QStringLiteral(".dic"));
-    const QFileInfo dicInfo(dic);
-    if (!QFileInfo(aff).isFile() || !dicInfo.isFile())
-        return nullptr;
     Hunhandle* handle =
         Hunspell_create(QFile::encodeName(aff).constData(), QFile::encodeName(dic).constData());
     if (!handle)
         return nullptr;
-    const QString signature = QStringLiteral("%1 %2").arg(name).arg(dicInfo.size());
     return std::unique_ptr<HunspellDictionary>(new HunspellDictionary(handle, signature));
 }
 

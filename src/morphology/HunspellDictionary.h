@@ -18,6 +18,9 @@ public:
 
     // The dictionary `name` (e.g. "cs_CZ") from `folder`; null when its files are missing.
     static std::unique_ptr<HunspellDictionary> load(const QString& folder, const QString& name);
+    // The signature the dictionary `name` of `folder` would have, without loading it; empty when
+    // its files are missing.
+    static QString signatureOf(const QString& folder, const QString& name);
     ~HunspellDictionary();
     HunspellDictionary(const HunspellDictionary&) = delete;
     HunspellDictionary& operator=(const HunspellDictionary&) = delete;

@@ -40,8 +40,8 @@ QString fromStd(const std::string& text) {
 Lemmatizer::Lemmatizer(std::unique_ptr<HunspellDictionary> dictionary)
     : m_pDictionary(std::move(dictionary)) {}
 
-Lemmatizer::Lemmatizer(std::function<std::unique_ptr<HunspellDictionary>()> load)
-    : m_load(std::move(load)) {}
+Lemmatizer::Lemmatizer(std::function<std::unique_ptr<HunspellDictionary>()> load, QString signature)
+    : m_load(std::move(load)), m_strUnloadedSignature(std::move(signature)) {}
 
 HunspellDictionary* Lemmatizer::dictionary() const {
     if (m_load) {
@@ -54,13 +54,16 @@ HunspellDictionary* Lemmatizer::dictionary() const {
 Lemmatizer::~Lemmatizer() = default;
 
 Lemmatizer& Lemmatizer::shared() {
-    static Lemmatizer lemmatizer(std::function<std::unique_ptr<HunspellDictionary>()>(
-        [] { return HunspellDictionary::load(dictionaryFolder(), QStringLiteral("cs_CZ")); }));
+    static Lemmatizer lemmatizer(
+        [] { return HunspellDictionary::load(dictionaryFolder(), QStringLiteral("cs_CZ")); },
+        HunspellDictionary::signatureOf(dictionaryFolder(), QStringLiteral("cs_CZ")));
     return lemmatizer;
 }
 
 QString Lemmatizer::signature() const {
     const std::lock_guard lock(m_mutex);
+    if (m_load && !m_strUnloadedSignature.isEmpty())
+        return m_strUnloadedSignature;
     return dictionary() ? dictionary()->signature() : QStringLiteral("stemmer");
 }
 

@@ -18,8 +18,9 @@ public:
     // Without a dictionary only the stemmer answers.
     explicit Lemmatizer(std::unique_ptr<HunspellDictionary> dictionary);
     // The dictionary is loaded by `load` when it is first needed: a search of words the index
-    // knows never loads it.
-    explicit Lemmatizer(std::function<std::unique_ptr<HunspellDictionary>()> load);
+    // knows, or a rebuild that recalls every word, never loads it. Until then `signature` names
+    // the dictionary `load` would give.
+    Lemmatizer(std::function<std::unique_ptr<HunspellDictionary>()> load, QString signature);
     ~Lemmatizer();
 
     // The program's lemmatizer: the cs_CZ dictionary of /usr/share/hunspell (or of the folder
@@ -45,6 +46,7 @@ private:
 
     mutable std::function<std::unique_ptr<HunspellDictionary>()> m_load;
     mutable std::unique_ptr<HunspellDictionary> m_pDictionary;
+    QString m_strUnloadedSignature;
     mutable std::mutex m_mutex;
     std::unordered_map<std::string, std::vector<std::string>> m_cache;
 };

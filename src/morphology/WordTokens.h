@@ -22,8 +22,18 @@ template <typename Emit> void forEachWord(std::string_view text, Emit&& onWord) 
     std::size_t at = 0;
     while (at < text.size()) {
         const std::size_t start = at;
-        const char32_t c = decodeUtf8(text, at);
-        if (isWordChar(c)) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        // Most of a Czech text is ASCII: its letters are handled here, without decoding.
+        if (byte < 0x80) {
+            ++at;
+            const unsigned char lower = byte | 0x20;
+            if ((byte >= '0' && byte <= '9') || (lower >= 'a' && lower <= 'z')) {
+                if (word.empty())
+                    begin = start;
+                word += char(byte >= 'A' && byte <= 'Z' ? lower : byte);
+                continue;
+            }
+        } else if (const char32_t c = decodeUtf8(text, at); isWordChar(c)) {
             if (word.empty())
                 begin = start;
             appendUtf8(word, lowerChar(c));

@@ -16,6 +16,8 @@
 #include <mutex>
 #include <optional>
 #include <sys/stat.h>
+#include <unicode/bytestream.h>
+#include <unicode/normalizer2.h>
 #include <vector>
 
 namespace {
@@ -31,10 +33,24 @@ const char* const kIndexSchema =
     "CREATE VIRTUAL TABLE dokumentText USING fts5(jmeno, norma, content='', columnsize=0, "
     "tokenize='tavlin_cs');"
     "CREATE TABLE dokumentNewest (dokument INTEGER PRIMARY KEY, sekce INTEGER NOT NULL);"
-    "CREATE TABLE slovnik (podpis TEXT NOT NULL, tvary TEXT NOT NULL);";
+    "CREATE TABLE slovnik (podpis TEXT NOT NULL, tvary TEXT NOT NULL);"
+    // FTS5 writes a segment each time its pending terms pass the hash size (1 MB by default) and
+    // keeps merging them; a build that gathers 64 MB at a time writes and merges far less.
+    "INSERT INTO sekceText (sekceText, rank) VALUES ('hashsize', 67108864);"
+    "INSERT INTO dokumentText (dokumentText, rank) VALUES ('hashsize', 67108864);"
+    "PRAGMA cache_size = -65536;";
 
-QString searchableText(const QString& text) {
-    return text.normalized(QString::NormalizationForm_C);
+// Text as the index holds it: composed (NFC), so that a decomposed "č" is one letter. Texts are
+// almost always composed already, and ICU checks that without copying them.
+std::string searchableText(std::string text) {
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
+    if (U_FAILURE(status) || nfc->isNormalizedUTF8(text, status) || U_FAILURE(status))
+        return text;
+    std::string composed;
+    icu::StringByteSink<std::string> sink(&composed, int32_t(text.size()));
+    nfc->normalizeUTF8(0, text, sink, nullptr, status);
+    return U_SUCCESS(status) ? composed : text;
 }
 
 // What an open index file holds: the tables of this format, an index of an older format (one
@@ -99,7 +115,7 @@ void indexSections(sqlite3* source, sqlite3* index, IndexBuildStats& stats) {
     Statement write(index, "INSERT INTO sekceText (rowid, obsah) VALUES (?, ?)");
     while (read.step()) {
         write.bindInt(1, read.columnInt(0));
-        write.bindText(2, searchableText(htmlToText(read.columnText(1))));
+        write.bindUtf8(2, searchableText(htmlToTextUtf8(read.columnUtf8(1))));
         write.execute();
         ++stats.sections;
     }
@@ -110,8 +126,8 @@ void indexDocuments(sqlite3* source, sqlite3* index, IndexBuildStats& stats) {
     Statement write(index, "INSERT INTO dokumentText (rowid, jmeno, norma) VALUES (?, ?, ?)");
     while (read.step()) {
         write.bindInt(1, read.columnInt(0));
-        write.bindText(2, searchableText(read.columnText(1)));
-        write.bindText(3, searchableText(read.columnText(2)));
+        write.bindUtf8(2, searchableText(read.columnUtf8(1)));
+        write.bindUtf8(3, searchableText(read.columnUtf8(2)));
         write.execute();
         ++stats.documents;
     }

@@ -74,6 +74,24 @@ TEST(CzechStemmer, LemmatizerWithoutDictionaryStems) {
     EXPECT_EQ(HunspellDictionary::load("/nonexistent", "cs_CZ"), nullptr);
 }
 
+TEST(CzechStemmer, RecalledFormsNeedNoDictionary) {
+    int loads = 0;
+    Lemmatizer lemmatizer(
+        [&loads] {
+            ++loads;
+            return std::unique_ptr<HunspellDictionary>{};
+        },
+        "cs_CZ 42");
+    EXPECT_EQ(lemmatizer.signature(), "cs_CZ 42");
+    lemmatizer.remember("daních", {"daň"});
+    EXPECT_EQ(lemmatizer.lemmas("daních"), Lemmas{"daň"});
+    EXPECT_EQ(loads, 0);
+    // A new word loads it; without one, the stemmer answers and names itself.
+    EXPECT_EQ(lemmatizer.lemmas("účtárnách"), Lemmas{"účtárn"});
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(lemmatizer.signature(), "stemmer");
+}
+
 TEST_F(CzechLemmatizer, InflectedFormsGiveTheirLemma) {
     EXPECT_EQ(lemmas("smlouvách"), Lemmas{"smlouva"});
     EXPECT_TRUE(hasLemma(lemmas("daních"), "daň"));

@@ -145,6 +145,18 @@ TEST_F(FulltextIndex, RebuildReplacesTheIndex) {
     EXPECT_FALSE(QFile::exists(fulltextIndexPath(indexFolder()) + ".tmp"));
 }
 
+TEST_F(FulltextIndex, DecomposedLettersAreIndexedAsComposed) {
+    // "kočárek" and "Smlouva o kočárcích" written with combining marks.
+    m_database->executeScript(QString::fromUtf8(
+        "UPDATE dokumentSekce SET obsah = '<p>Koc\u030ca\u0301rek.</p>' WHERE sekce = 40;"
+        "UPDATE dokument SET jmeno = 'Smlouva o koc\u030ca\u0301rci\u0301ch' "
+        "WHERE ID = 4"));
+    BuildFulltextIndex(*m_database, indexFolder());
+    EXPECT_EQ(search("kočárek"), "(40)");
+    EXPECT_EQ(search("kočárcích", ScopeName), "(40)");
+    EXPECT_EQ(search("koc"), "");
+}
+
 TEST(FulltextQuery, EveryTermIsQuoted) {
     EXPECT_EQ(toFts5Expression("daň OR clo"), "(\"daň\" OR \"clo\")");
     EXPECT_EQ(toFts5Expression("pojistné NOT zdravotní"), "(\"pojistné\" NOT \"zdravotní\")");
@@ -168,4 +180,10 @@ TEST(HtmlText, TagsAndReferences) {
     EXPECT_EQ(htmlToText("x<b>y</b>z"), "xyz");
     EXPECT_EQ(htmlToText("1 < 2 &amp; 3 > 2 &bogus; &#0; &"), "1 < 2 & 3 > 2 &bogus;   &");
     EXPECT_EQ(htmlToText("a<!-- b -->c<style>p{}</style>d"), "a c d");
+    // A tag may start with any letter; a '<' before anything else is text.
+    EXPECT_EQ(htmlToText("a<čj>b</čj>c < 3"), "a b c < 3");
+    EXPECT_EQ(htmlToText("x<SCRIPT>ř</script >y<STYLE>"), "x y ");
+    // Out of range references are a space; more digits than a number holds are not a reference.
+    EXPECT_EQ(htmlToText("&#x110000;&#xD800;&#99999999999;&#x;"), "  &#99999999999;&#x;");
+    EXPECT_EQ(htmlToText("&#x17e;&#X17D;&#353;&sect;"), "žŽš§");
 }
