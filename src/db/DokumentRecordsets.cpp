@@ -50,13 +50,14 @@ void CrDokument::DoFieldExchange() {
     FieldText(m_redirectPar, "redirectPar");
 }
 
+QString CrDokumentNames::GetDefaultSQL() const {
+    return QStringLiteral("SELECT DISTINCTROW dokument.ID, dokument.jmeno FROM dokument LEFT JOIN "
+                          "dokumentOblast ON dokument.ID = dokumentOblast.dokument");
+}
+
 void CrDokumentNames::DoFieldExchange() {
     FieldLong(m_ID, "ID");
     FieldText(m_jmeno, "jmeno");
-    for (const char* column :
-         {"ozn", "pohled", "obor", "typ", "poradi", "norma", "uroven", "priloha", "novinka",
-          "nasledovnik", "platnostZacatek", "platnostKonec", "redirectId", "redirectPar"})
-        FieldDeferred(column);
 }
 
 void CrDokumentSekceView::DoFieldExchange() {

@@ -71,12 +71,13 @@ protected:
     void DoFieldExchange() override;
 };
 
-// The documents of a list page: the same SQL and the same checked columns as CrDokument, but
-// only the identifier and the name are read from each row, as a list of tens of thousands of
-// rows shows nothing else.
+// The documents of a list page: the rows of CrDokument, but only their identifier and name, as a
+// list of tens of thousands of rows shows nothing else; the name key index holds both, so the
+// table itself is not read.
 class CrDokumentNames : public CrDokument {
 public:
     using CrDokument::CrDokument;
+    QString GetDefaultSQL() const override;
 
 protected:
     void DoFieldExchange() override;

@@ -208,7 +208,8 @@ struct NoopJoin {
 // "SELECT DISTINCTROW t.* FROM t LEFT JOIN u ON t.k = u.x ..." where nothing else reads u lists
 // each row of t once, which is exactly t's rows: the duplicate removal is dropped and the join
 // becomes one with no rows, which spares SQLite a temporary table of every listed row while a
-// missing u still fails as before. Nothing is dropped when the text has another shape.
+// missing u still fails as before. The same holds for a list of t's own columns ("t.a, t.b") in
+// place of "t.*". Nothing is dropped when the text has another shape.
 NoopJoin noopJoin(const QList<Token>& tokens) {
     // A search's list of hits can be long: other texts are let go at their first two words.
     const qsizetype first =
@@ -221,13 +222,33 @@ NoopJoin noopJoin(const QList<Token>& tokens) {
     const auto word = [&](qsizetype k, const char* text) {
         return k < solid.size() && isWord(tokens[solid[k]], QLatin1StringView(text));
     };
-    if (solid.size() < 17 || !word(0, "SELECT") || !word(1, "DISTINCTROW") ||
-        !isPunct(tokens[solid[3]], '.') || !isPunct(tokens[solid[4]], '*') || !word(5, "FROM"))
+    const auto punct = [&](qsizetype k, char c) {
+        return k < solid.size() && isPunct(tokens[solid[k]], c);
+    };
+    if (solid.size() < 17 || !word(0, "SELECT") || !word(1, "DISTINCTROW"))
         return NoopJoin{};
     const QStringView t = nameOf(tokens[solid[2]]);
-    if (!sameName(nameOf(tokens[solid[6]]), t))
+    // The select list: "t.*", or "t.a, t.b, ..." with t the same each time.
+    qsizetype k = 2;
+    while (true) {
+        if (k + 2 >= solid.size() || !sameName(nameOf(tokens[solid[k]]), t) || !punct(k + 1, '.'))
+            return NoopJoin{};
+        if (punct(k + 2, '*')) {
+            k += 3;
+            break;
+        }
+        if (nameOf(tokens[solid[k + 2]]).isEmpty())
+            return NoopJoin{};
+        k += 3;
+        if (!punct(k, ','))
+            break;
+        ++k;
+    }
+    const qsizetype from = k;
+    if (!word(from, "FROM") || from + 1 >= solid.size() ||
+        !sameName(nameOf(tokens[solid[from + 1]]), t))
         return NoopJoin{};
-    qsizetype k = 7;
+    k = from + 2;
     if (!word(k++, "LEFT"))
         return NoopJoin{};
     if (word(k, "OUTER"))
@@ -245,9 +266,9 @@ NoopJoin noopJoin(const QList<Token>& tokens) {
         return NoopJoin{};
     NoopJoin join;
     join.dropped.append(solid[1]);
-    for (qsizetype i = solid[6] + 1; i <= solid[joinEnd - 1]; ++i)
+    for (qsizetype i = solid[from + 1] + 1; i <= solid[joinEnd - 1]; ++i)
         join.dropped.append(i);
-    join.at = solid[6] + 1;
+    join.at = solid[from + 1] + 1;
     join.replacement = QStringLiteral(" LEFT JOIN (SELECT NULL FROM \"%1\" LIMIT 0) ON 0")
                            .arg(u.toString().replace(QLatin1String("\""), QLatin1String("\"\"")));
     return join;

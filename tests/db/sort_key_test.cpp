@@ -22,8 +22,8 @@ QString planOf(Database& db, const QString& sql) {
     return steps.join(QLatin1String("; "));
 }
 
-QList<int> listed(Database& db, const QString& filter) {
-    CrDokument set(db);
+template <typename Set = CrDokument> QList<int> listed(Database& db, const QString& filter) {
+    Set set(db);
     set.m_strFilter = filter;
     set.m_strSort = set.m_strDefaultSort;
     set.Open();
@@ -50,6 +50,13 @@ TEST(JetDialectJoin, ALeftJoinNothingReadsListsTheRowsOfTheFirstTable) {
                               "dokumentOblast WHERE dokumentOblast.oblast = 3))");
     EXPECT_FALSE(jetToSqlite(byArea).contains(QLatin1String("DISTINCT")));
     EXPECT_TRUE(jetToSqlite(byArea).contains(QLatin1String("FROM dokumentOblast WHERE")));
+    // The first table's own columns list its rows the same way.
+    EXPECT_EQ(
+        jetToSqlite(QStringLiteral("SELECT DISTINCTROW dokument.ID, [dokument].[jmeno] FROM "
+                                   "dokument LEFT JOIN dokumentOblast ON dokument.ID = "
+                                   "dokumentOblast.dokument WHERE pohled = 1")),
+        QStringLiteral("SELECT  dokument.ID, \"dokument\".\"jmeno\" FROM dokument LEFT JOIN "
+                       "(SELECT NULL FROM \"dokumentOblast\" LIMIT 0) ON 0 WHERE pohled = 1"));
 }
 
 TEST_F(SortKeyTest, AJoinedTableThatIsMissingStillFails) {
@@ -75,10 +82,14 @@ TEST(JetDialectJoin, AJoinThatIsReadStays) {
         EXPECT_TRUE(sql.contains(QLatin1String("LEFT JOIN"))) << sql.toStdString();
     }
     // Other columns than the first table's, or another kind of join, are left alone.
-    EXPECT_TRUE(jetToSqlite(QStringLiteral("SELECT DISTINCTROW dokument.ID, oblast FROM dokument "
-                                           "LEFT JOIN dokumentOblast ON dokument.ID = "
-                                           "dokumentOblast.dokument"))
-                    .contains(QLatin1String("LEFT JOIN")));
+    for (const char* columns : {"dokument.ID, oblast", "dokument.ID, dokumentOblast.oblast",
+                                "dokument.ID AS x", "dokument.ID,"}) {
+        const QString sql = jetToSqlite(QStringLiteral("SELECT DISTINCTROW %1 FROM dokument LEFT "
+                                                       "JOIN dokumentOblast ON dokument.ID = "
+                                                       "dokumentOblast.dokument")
+                                            .arg(QLatin1String(columns)));
+        EXPECT_TRUE(sql.contains(QLatin1String("DISTINCT"))) << sql.toStdString();
+    }
     EXPECT_TRUE(jetToSqlite(QStringLiteral("SELECT DISTINCTROW dokument.* FROM dokument INNER "
                                            "JOIN dokumentOblast ON dokument.ID = "
                                            "dokumentOblast.dokument"))
@@ -101,6 +112,23 @@ TEST_F(SortKeyTest, ListsReadTheStoredKeysInsteadOfSorting) {
                           QStringLiteral("left(dokument.norma, 255)"));
     EXPECT_FALSE(planOf(db(), norma).contains(QLatin1String("TEMP B-TREE")))
         << planOf(db(), norma).toStdString();
+}
+
+TEST_F(SortKeyTest, ANameListReadsTheKeyIndexAloneInTheOrderOfTheFullRows) {
+    const QString area = QStringLiteral("(Dokument.ID IN (SELECT dokumentOblast.dokument FROM "
+                                        "dokumentOblast WHERE dokumentOblast.oblast = 1))");
+    for (const QString& filter : {QStringLiteral("(dokument.pohled = 1)"),
+                                  QStringLiteral("(dokument.pohled = 1) AND ") + area}) {
+        ASSERT_FALSE(listed(db(), filter).isEmpty());
+        EXPECT_EQ(listed<CrDokumentNames>(db(), filter), listed(db(), filter));
+        CrDokumentNames names(db());
+        names.m_strFilter = filter;
+        names.m_strSort = names.m_strDefaultSort;
+        const QString plan = planOf(db(), names.BuildSql());
+        EXPECT_TRUE(plan.contains(QLatin1String("COVERING INDEX dokument_jmeno_klic")))
+            << plan.toStdString();
+        EXPECT_FALSE(plan.contains(QLatin1String("TEMP B-TREE"))) << plan.toStdString();
+    }
 }
 
 TEST_F(SortKeyTest, ASortOfJoinedRowsSortsWhatTheJoinYields) {
