@@ -120,6 +120,27 @@ for pair in "word|plátce" "common|daň" "words|daň plátce" "phrase|\"účetn�
 done
 ls -l "$index" "$db"
 
+# The index build from scratch (the dictionary loaded, every word looked up), against the sqlite3
+# shell building a plain unicode61 index of the same texts; compared by processor time, as the
+# machine may be shared.
+echo "== index build from scratch =="
+scratch="$out/build"
+mkdir -p "$scratch/Index"
+ln -s "$folder/Data" "$scratch/Data"
+plain_build="$out/plain-build.db"
+hyperfine -N --runs "${BUILD_RUNS:-3}" --export-csv "$out/build.csv" \
+  --prepare "rm -f $scratch/Index/fulltext.db $plain_build" \
+  -n reader "$cli index build --folder $scratch" \
+  -n sqlite3 "sqlite3 $db \"ATTACH '$plain_build' AS ft;
+    CREATE VIRTUAL TABLE ft.sekceText USING fts5(obsah, content='', tokenize='unicode61 remove_diacritics 0');
+    INSERT INTO ft.sekceText (rowid, obsah) SELECT sekce, obsah FROM dokumentSekce;
+    CREATE VIRTUAL TABLE ft.dokumentText USING fts5(jmeno, norma, content='', tokenize='unicode61 remove_diacritics 0');
+    INSERT INTO ft.dokumentText (rowid, jmeno, norma) SELECT ID, jmeno, norma FROM dokument;\""
+megabytes=$(sqlite3 "$db" "SELECT (sum(length(CAST(obsah AS BLOB))) + (SELECT sum(length(CAST(jmeno AS BLOB))) FROM dokument)) / 1e6 FROM dokumentSekce")
+awk -F, -v mb="$megabytes" 'NR == 2 { r = $5 + $6 } NR == 3 { p = $5 + $6 }
+  END { printf "index build from scratch: %.1f MB of text, reader %.2f s CPU = %.1f MB/s, plain %.2f s CPU = %.1f MB/s, throughput %.0f %% of the plain index\n", mb, r, mb / r, p, mb / p, 100 * p / r }' \
+  "$out/build.csv" | tee "$out/build.txt"
+
 echo "== the window: longest freeze of each operation (10 ms heartbeat) =="
 latency="$build/bench/latency_bench"
 TAVLIN_BENCH_FOLDER="$folder" /usr/bin/time -f "%M" -o "$out/full.mem" "$latency" | tee "$out/latency.txt"
@@ -133,6 +154,7 @@ echo
 echo "== summary: $documents documents, medians of $runs runs (ms), reader / plain sqlite3 shell =="
 printf "%-44s %10s %10s %7s\n" "operation" "reader" "sqlite3" "ratio"
 cat "$summary"
+cat "$out/build.txt"
 echo "window, worst stall per operation (ms):"
 awk '/^operation/ { on = 1; next } on && /^memory|^rows/ { on = 0 } on' "$out/latency.txt"
 full=$(sed -n 's/^memory: .* \([0-9]*\) KiB with every list filled$/\1/p' "$out/latency.txt")

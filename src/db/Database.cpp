@@ -37,8 +37,10 @@ sqlite3* openConnection(const QString& path, int flags) {
         throw DaoException(text);
     }
     sqlite3_extended_result_codes(db, 1);
-    // Sorting a whole list (60,000 names) then stays in memory instead of spilling to files.
-    sqlite3_exec(db, "PRAGMA temp_store = MEMORY; PRAGMA cache_size = -32768;", nullptr, nullptr,
+    // Sorting a whole list (60,000 names) then stays in memory instead of spilling to files. The
+    // reader keeps two connections (the window's and the search's): 8 MB of pages each holds the
+    // name key index a list walks without holding much of the collection twice.
+    sqlite3_exec(db, "PRAGMA temp_store = MEMORY; PRAGMA cache_size = -8192;", nullptr, nullptr,
                  nullptr);
     registerJetFunctions(db);
     return db;
