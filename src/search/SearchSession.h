@@ -2,7 +2,7 @@
 
 #include <QDateTime>
 #include <QList>
-#include <QMap>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -112,7 +112,7 @@ private:
     Database* m_pDatabase;
     QString m_strIndexFolder;
     QList<SearchRow> m_rows;
-    QMap<int, QDateTime> m_mapValidTo;
+    QHash<int, QDateTime> m_mapValidTo;
     std::vector<int> m_hitSections; // sorted, from m_strLastResult
     std::unique_ptr<HitMatcher> m_pMatcher;
 };
