@@ -2,11 +2,10 @@
 // pane fills its lists, switches tabs, refilters, searches and opens the largest document of the
 // generated collection; the lateness of a heartbeat is the time the event loop could not serve
 // it, so the worst lateness of an operation is its longest freeze.
-#include "BenchCollection.h"
+#include "BenchNavigationApp.h"
 #include "app/ui/ReaderPages.h"
 #include "db/DaoException.h"
 #include "navigation/ui/CsListFormPage.h"
-#include "navigation/ui/NavigationApp.h"
 #include "navigation/ui/TvFormView.h"
 #include "platform/ResourceIds.h"
 
@@ -30,18 +29,6 @@
 namespace {
 constexpr qint64 kBeatNs = 10'000'000;
 constexpr int kTimeoutMs = 120'000;
-
-class BenchApp : public NavigationApp {
-public:
-    Database* database() const override { return m_pDatabase.get(); }
-    const ProgramFolders& folders() const override { return m_folders; }
-    void SetStatusText(const QString&) override {}
-    bool lookColourOn() const override { return false; }
-    QColor lookColour() const override { return {}; }
-
-    std::unique_ptr<Database> m_pDatabase;
-    ProgramFolders m_folders;
-};
 
 class Heartbeat {
 public:
@@ -151,7 +138,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qapp(argc, argv);
 
-    BenchApp app;
+    BenchNavigationApp app;
     try {
         app.m_pDatabase = openBenchCollection(app.m_folders);
     } catch (const DaoException& e) {

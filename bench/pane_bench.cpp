@@ -1,9 +1,8 @@
 // The contents page filled from the generated collection, as the user's click fills it.
-#include "BenchCollection.h"
+#include "BenchNavigationApp.h"
 #include "db/DaoException.h"
 #include "db/ListConditions.h"
 #include "navigation/ui/CsObsahPage.h"
-#include "navigation/ui/NavigationApp.h"
 #include "navigation/ui/TvFormView.h"
 
 #include <QApplication>
@@ -11,17 +10,6 @@
 #include <sqlite3.h>
 
 namespace {
-class BenchNavigationApp : public NavigationApp {
-public:
-    Database* database() const override { return m_pDatabase.get(); }
-    const ProgramFolders& folders() const override { return m_folders; }
-    void SetStatusText(const QString&) override {}
-    bool lookColourOn() const override { return false; }
-    QColor lookColour() const override { return {}; }
-
-    std::unique_ptr<Database> m_pDatabase;
-    ProgramFolders m_folders;
-};
 
 BenchNavigationApp& navigationApp() {
     static BenchNavigationApp app;
