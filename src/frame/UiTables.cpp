@@ -1,6 +1,7 @@
 #include "frame/UiTables.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 QStringList tableLines(const QString& text) {
@@ -77,11 +78,17 @@ std::vector<ToolbarTemplate> parseToolbarTable(const QString& text) {
         if (keyword == QLatin1String("toolbar")) {
             const int id = fieldInt(fields, 1);
             if (id > 0)
-                toolbars.push_back(ToolbarTemplate{id, fields.value(2), {}});
+                toolbars.push_back(ToolbarTemplate{id, fields.value(2), {}, {}});
             continue;
         }
         if (toolbars.empty())
             continue;
+        if (keyword == QLatin1String("offered")) {
+            for (qsizetype i = 1; i < fields.size(); ++i)
+                if (const int id = fieldInt(fields, int(i)); id > 0)
+                    toolbars.back().offered.push_back(id);
+            continue;
+        }
         ToolbarEntry entry;
         if (keyword == QLatin1String("separator")) {
             entry.kind = ToolbarEntry::Kind::Separator;
@@ -129,6 +136,12 @@ QString writeToolbarTable(const std::vector<ToolbarTemplate>& toolbars) {
         if (!title.isEmpty())
             text += QLatin1Char('\t') + title;
         text += QLatin1Char('\n');
+        if (!toolbar.offered.empty()) {
+            text += QStringLiteral("offered");
+            for (const int id : toolbar.offered)
+                text += QStringLiteral("\t%1").arg(id);
+            text += QLatin1Char('\n');
+        }
         for (const ToolbarEntry& entry : toolbar.entries) {
             switch (entry.kind) {
             case ToolbarEntry::Kind::Separator:
@@ -173,6 +186,37 @@ const MenuTemplate* findMenu(const std::vector<MenuTemplate>& menus, int id) {
         if (menu.id == id)
             return &menu;
     return nullptr;
+}
+
+ToolbarTemplate withNewCommands(const ToolbarTemplate& saved, const ToolbarTemplate& current) {
+    ToolbarTemplate merged = saved;
+    const auto offered = [&saved](int id) {
+        return std::find(saved.offered.begin(), saved.offered.end(), id) != saved.offered.end();
+    };
+    // Where the next new command goes: after every command before it in `current` that the
+    // saved bar holds, wherever the user moved them.
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < current.entries.size(); ++i) {
+        const ToolbarEntry& entry = current.entries[i];
+        if (entry.kind == ToolbarEntry::Kind::Separator)
+            continue;
+        const auto placed = std::find_if(
+            merged.entries.begin(), merged.entries.end(), [&entry](const ToolbarEntry& e) {
+                return e.kind != ToolbarEntry::Kind::Separator && e.id == entry.id;
+            });
+        if (placed != merged.entries.end()) {
+            at = std::max(at, std::size_t(placed - merged.entries.begin()) + 1);
+            continue;
+        }
+        if (offered(entry.id))
+            continue;
+        if (i > 0 && current.entries[i - 1].kind == ToolbarEntry::Kind::Separator && at > 0 &&
+            merged.entries[at - 1].kind != ToolbarEntry::Kind::Separator)
+            merged.entries.insert(merged.entries.begin() + std::ptrdiff_t(at++),
+                                  current.entries[i - 1]);
+        merged.entries.insert(merged.entries.begin() + std::ptrdiff_t(at++), entry);
+    }
+    return merged;
 }
 
 const ToolbarTemplate* findToolbar(const std::vector<ToolbarTemplate>& toolbars, int id) {

@@ -33,6 +33,8 @@ struct ToolbarTemplate {
     int id = 0;
     QString title; // the bar's title, when the table gives one
     std::vector<ToolbarEntry> entries;
+    // In a saved layout: the commands the program's own bar had when it was saved ("offered").
+    std::vector<int> offered;
 };
 
 struct AcceleratorEntry {
@@ -49,6 +51,11 @@ std::vector<AcceleratorEntry> parseAcceleratorTable(const QString& text);
 // The toolbar table of `toolbars`, as parseToolbarTable reads it back; tabs and line breaks in
 // titles become blanks.
 QString writeToolbarTable(const std::vector<ToolbarTemplate>& toolbars);
+
+// A saved program bar with the commands the program's bar has gained since it was saved (those
+// not in its `offered` list; all it lacks when it has none), each placed after the command before
+// it in `current`, with the separator `current` has there. Commands the user took off stay off.
+ToolbarTemplate withNewCommands(const ToolbarTemplate& saved, const ToolbarTemplate& current);
 
 // The command ids of the items of menu `id`, in menu order, each once.
 QList<int> menuCommands(const std::vector<MenuTemplate>& menus, int id);

@@ -64,6 +64,41 @@ TEST(UiTables, ToolbarAndAcceleratorTables) {
     EXPECT_EQ(keys[1].command, 57681);
 }
 
+TEST(UiTables, ASavedBarGetsTheCommandsAddedSinceButNotThoseTheUserRemoved) {
+    const auto ids = [](const ToolbarTemplate& bar) {
+        std::vector<int> result;
+        for (const ToolbarEntry& entry : bar.entries)
+            result.push_back(entry.kind == ToolbarEntry::Kind::Separator ? 0 : entry.id);
+        return result;
+    };
+    const ToolbarTemplate current = parseToolbarTable(
+        QStringLiteral("toolbar\t142\nlabel\t1\ncombo\t2\t167\nbutton\t3\tfind\nseparator\n"
+                       "label\t4\ncombo\t5\t110\n"))[0];
+    // Saved before 4 and 5 existed, without the find button and with the box moved first.
+    const ToolbarTemplate old = parseToolbarTable(
+        QStringLiteral("toolbar\t142\noffered\t1\t2\t3\ncombo\t2\t200\nlabel\t1\n"))[0];
+    const ToolbarTemplate merged = withNewCommands(old, current);
+    EXPECT_EQ(ids(merged), (std::vector<int>{2, 1, 0, 4, 5}));
+    EXPECT_EQ(merged.entries[0].width, 200);
+    // Saved again, it offers all five: taking 4 and 5 off then stays.
+    ToolbarTemplate trimmed = merged;
+    trimmed.entries.resize(2);
+    trimmed.offered = {1, 2, 3, 4, 5};
+    const ToolbarTemplate read = parseToolbarTable(writeToolbarTable({trimmed}))[0];
+    EXPECT_EQ(read.offered, trimmed.offered);
+    EXPECT_EQ(ids(withNewCommands(read, current)), (std::vector<int>{2, 1}));
+    // A layout saved before bars recorded what they offered lacks every command it does not hold.
+    ToolbarTemplate unmarked = old;
+    unmarked.offered.clear();
+    EXPECT_EQ(ids(withNewCommands(unmarked, current)), (std::vector<int>{2, 1, 3, 0, 4, 5}));
+    // A new first command goes first, with no separator before it.
+    const ToolbarTemplate front =
+        parseToolbarTable(QStringLiteral("toolbar\t7\nbutton\t9\tx\nseparator\nbutton\t8\ty\n"))[0];
+    const ToolbarTemplate onlyEight =
+        parseToolbarTable(QStringLiteral("toolbar\t7\noffered\t8\nbutton\t8\ty\n"))[0];
+    EXPECT_EQ(ids(withNewCommands(onlyEight, front)), (std::vector<int>{9, 8}));
+}
+
 TEST(UiTables, ShippedTablesHoldTheWindowsCommands) {
     const std::vector<MenuTemplate> menus = parseMenuTable(sourceFileText("res/ui/menus.txt"));
     const MenuTemplate* bar = findMenu(menus, 128);

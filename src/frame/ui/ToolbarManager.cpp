@@ -133,6 +133,11 @@ ToolbarTemplate ToolbarManager::Contents(const QToolBar* bar) const {
         }
         contents.entries.push_back(entry);
     }
+    // The program's bar as it was, so that a later version can tell what it added since.
+    if (const ToolbarTemplate* own = findToolbar(m_templates, contents.id); own && !IsUserBar(bar))
+        for (const ToolbarEntry& entry : own->entries)
+            if (entry.kind != ToolbarEntry::Kind::Separator)
+                contents.offered.push_back(entry.id);
     return contents;
 }
 
@@ -242,8 +247,10 @@ void ToolbarManager::LoadCustomState() {
             continue;
         }
         for (QToolBar* bar : m_resourceBars)
-            if (BarId(bar) == contents.id)
-                SetContents(bar, checked);
+            if (BarId(bar) == contents.id) {
+                const ToolbarTemplate* own = findToolbar(m_templates, contents.id);
+                SetContents(bar, own ? withNewCommands(checked, *own) : checked);
+            }
     }
     const QByteArray layout = GetProfileBinary(key, kLayoutValue);
     if (!layout.isEmpty())

@@ -161,6 +161,31 @@ TEST_F(FrameCommandsTest, ResetOfTheHledatToolbarBringsBackTheLabelAndTheFindBox
     dialog.close();
 }
 
+TEST_F(FrameCommandsTest, ALayoutSavedBeforeTheDayFieldGetsItAndKeepsItsOwnOrder) {
+    // As an earlier version saved it: the find button first, with no list of what it offered.
+    WriteProfileBinary(GetToolbarStateKey(), QStringLiteral("Toolbars"),
+                       QStringLiteral("toolbar\t142\nbutton\t%1\tfind\nlabel\t%2\ncombo\t%3\t200\n")
+                           .arg(ID_FIND_IN_TEXT)
+                           .arg(ID_FIND_LABEL)
+                           .arg(ID_FIND_COMBO)
+                           .toUtf8());
+    EXPECT_EQ(barCommands(frame().GetSearchBar()),
+              (QList<int>{ID_FIND_IN_TEXT, ID_FIND_LABEL, ID_FIND_COMBO, 0, ID_VALID_ON_LABEL,
+                          ID_VALID_ON}));
+    EXPECT_EQ(frame().GetSearchCombo()->width(), 200);
+    // Taken off and saved, the day field stays off.
+    ToolbarCustomizeDialog& dialog = customize();
+    dialog.SelectBar(frame().GetSearchBar());
+    for (int row : {5, 4, 3}) {
+        dialog.ButtonList()->setCurrentRow(row);
+        dialog.RemoveButton();
+    }
+    dialog.close();
+    restart();
+    EXPECT_EQ(barCommands(frame().GetSearchBar()),
+              (QList<int>{ID_FIND_IN_TEXT, ID_FIND_LABEL, ID_FIND_COMBO}));
+}
+
 TEST_F(FrameCommandsTest, UserToolbarSurvivesARestartAndHasItsContextMenuItem) {
     {
         ToolbarCustomizeDialog& dialog = customize();
