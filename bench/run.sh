@@ -175,9 +175,23 @@ new_folder "$empty"
 "$cli" index build --folder "$empty" >/dev/null
 TAVLIN_BENCH_FOLDER="$empty" "$latency" --open-only | tee "$out/empty.txt"
 
+# From the start to the first shown page (the start page the reader writes), against a bare web
+# view window showing that page.
+echo "== start to the first shown page =="
+startup="$build/bench/startup_bench"
+runtime="$out/runtime"
+mkdir -m 700 "$runtime"
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} XDG_RUNTIME_DIR="$runtime"
+export QTWEBENGINE_DISABLE_SANDBOX=${QTWEBENGINE_DISABLE_SANDBOX:-1}
+export QTWEBENGINE_CHROMIUM_FLAGS=${QTWEBENGINE_CHROMIUM_FLAGS:---disable-gpu}
+"$startup" --folder "$folder" 2>&1 | grep "^first page" || true
+compare "start to the first shown page" "$startup --folder $folder" \
+  "$startup --bare $folder/Html/Index.html"
+
 echo
 echo "== summary: $documents documents, medians of $runs runs (ms), reader / plain sqlite3 shell =="
 printf "%-44s %10s %10s %7s\n" "operation" "reader" "sqlite3" "ratio"
+echo "(the start's plain side is a bare web view window showing the reader's start page)"
 cat "$summary"
 cat "$out/build.txt"
 echo "window, worst stall per operation (ms):"
