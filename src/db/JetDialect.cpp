@@ -1,6 +1,7 @@
 #include "db/JetDialect.h"
 
 #include <QList>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -84,6 +85,48 @@ qsizetype nextSolid(const QList<Token>& tokens, qsizetype i) {
     while (i < tokens.size() && tokens[i].kind == TokenKind::Space)
         ++i;
     return i;
+}
+
+// Index of the last token before `i` that is not white space, or -1.
+qsizetype previousSolid(const QList<Token>& tokens, qsizetype i) {
+    --i;
+    while (i >= 0 && tokens[i].kind == TokenKind::Space)
+        --i;
+    return i;
+}
+
+// A whole number as SQL and JSON both read it: digits without a leading zero, in 64 bits.
+bool isPlainInteger(QStringView text) {
+    if (text.isEmpty() || text.size() > 18 || (text.size() > 1 && text[0] == QLatin1Char('0')))
+        return false;
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+}
+
+// Lists shorter than this stay as they are.
+constexpr qsizetype kLongNumberList = 256;
+
+// For "IN (" at `open`: the index of the ')' that closes a long list of whole numbers, or -1.
+// SQLite compiles an IN list into one instruction per value, so that the list of a search's
+// hits (a hundred thousand sections) costs more to prepare than to run.
+qsizetype longNumberListEnd(const QList<Token>& tokens, qsizetype open) {
+    const qsizetype before = previousSolid(tokens, open);
+    if (before < 0 || !isWord(tokens[before], QLatin1StringView("IN")))
+        return -1;
+    qsizetype count = 0;
+    for (qsizetype i = nextSolid(tokens, open); i < tokens.size(); i = nextSolid(tokens, i)) {
+        if (tokens[i].kind != TokenKind::Number || !isPlainInteger(tokens[i].text))
+            return -1;
+        ++count;
+        i = nextSolid(tokens, i);
+        if (i >= tokens.size())
+            return -1;
+        if (isPunct(tokens[i], ')'))
+            return count >= kLongNumberList ? i : -1;
+        if (!isPunct(tokens[i], ','))
+            return -1;
+    }
+    return -1;
 }
 
 // The inner text of a quoted token, with its doubled quote characters made single.
@@ -350,6 +393,16 @@ QString jetToSqlite(const QString& jetSql) {
         }
         case TokenKind::Punct:
             if (isPunct(token, '(')) {
+                // The same values as one JSON array, which SQLite reads as a table.
+                if (const qsizetype end = longNumberListEnd(tokens, i); end > 0) {
+                    out += QLatin1String("(SELECT value FROM json_each('[");
+                    for (qsizetype k = i + 1; k < end; ++k)
+                        if (tokens[k].kind != TokenKind::Space)
+                            out += tokens[k].text;
+                    out += QLatin1String("]'))");
+                    i = end;
+                    break;
+                }
                 ++depth;
             } else if (isPunct(token, ')')) {
                 out += token.text;
