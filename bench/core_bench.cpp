@@ -6,10 +6,13 @@
 #include "document/DocumentAssembler.h"
 #include "navigation/IndexSession.h"
 #include "navigation/RegisterSession.h"
+#include "search/IndexVocabulary.h"
+#include "search/SearchSession.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <set>
 #include <sqlite3.h>
 #include <string>
 
@@ -50,7 +53,7 @@ void BM_ContentsList(benchmark::State& state) {
     if (!c.database)
         return state.SkipWithError("no generated collection");
     for (auto _ : state) {
-        CrDokument set(*c.database);
+        CrDokumentNames set(*c.database);
         set.m_strFilter = baseConditionForTemplate(131);
         set.m_strSort = set.m_strDefaultSort;
         set.Open();
@@ -84,12 +87,12 @@ void plainQuery(benchmark::State& state, const char* sql, int parameter = 0) {
 }
 
 void BM_PlainContentsQuery(benchmark::State& state) {
-    plainQuery(state, "SELECT * FROM dokument WHERE pohled = 1 "
+    plainQuery(state, "SELECT ID, jmeno FROM dokument WHERE pohled = 1 "
                       "ORDER BY substr(jmeno, 1, 255) COLLATE BINARY, poradi, ID");
 }
 
 void BM_PlainContentsQueryByArea(benchmark::State& state) {
-    plainQuery(state, "SELECT * FROM dokument WHERE pohled = 1 AND ID IN "
+    plainQuery(state, "SELECT ID, jmeno FROM dokument WHERE pohled = 1 AND ID IN "
                       "(SELECT dokument FROM dokumentOblast WHERE oblast = 3) "
                       "ORDER BY substr(jmeno, 1, 255) COLLATE BINARY, poradi, ID");
 }
@@ -216,6 +219,91 @@ void BM_IndexOpenRow(benchmark::State& state) {
         benchmark::DoNotOptimize(session->OpenRow(row, title));
     state.counters["id"] = session->rowId(row);
 }
+// The reader's search of `text` as the search page runs it: every form, text, name and number,
+// sorted by number.
+void BM_Search(benchmark::State& state, const char* text) {
+    Collection& c = collection();
+    if (!c.database)
+        return state.SkipWithError("no generated collection");
+    SearchSession session(c.database.get(), c.folders.GetIndexFolder());
+    session.m_bRemember = false;
+    session.m_strSearchText = QString::fromUtf8(text);
+    for (auto _ : state)
+        if (session.RunSearch() != SearchSession::Outcome::Shown)
+            return state.SkipWithError("the search found nothing");
+    state.counters["rows"] = static_cast<double>(session.rows().size());
+}
+
+// The forms of the collection that share a lemma with `word`, as an FTS5 OR, from the
+// vocabulary the reader's index stores.
+std::string formsExpression(const QString& indexFolder, const std::string& word) {
+    sqlite3* index = nullptr;
+    std::string stored;
+    if (sqlite3_open_v2((indexFolder + QStringLiteral("/fulltext.db")).toUtf8().constData(), &index,
+                        SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(index, "SELECT tvary FROM slovnik", -1, &stmt, nullptr);
+        if (sqlite3_step(stmt) == SQLITE_ROW)
+            stored = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close(index);
+    const IndexVocabulary::Forms forms = IndexVocabulary::parse(stored);
+    const auto own = forms.find(word);
+    const std::set<std::string> lemmas =
+        own == forms.end() ? std::set<std::string>{word}
+                           : std::set<std::string>(own->second.begin(), own->second.end());
+    std::set<std::string> matching{word};
+    for (const auto& [form, itsLemmas] : forms)
+        for (const std::string& lemma : itsLemmas)
+            if (lemmas.count(lemma))
+                matching.insert(form);
+    std::string expression;
+    for (const std::string& form : matching)
+        expression += (expression.empty() ? "\"" : " OR \"") + form + '"';
+    return expression;
+}
+
+// The same match in a plain unicode61 index of the same texts (bench/run.sh builds it beside
+// the collection), joined to the documents as the reader joins its hits.
+void BM_PlainSearch(benchmark::State& state, const char* word) {
+    Collection& c = collection();
+    if (!c.database)
+        return state.SkipWithError("no generated collection");
+    const QString plainIndex = c.folders.GetProgramFolder() + QStringLiteral("/plain-fulltext.db");
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(
+        (c.folders.GetDataFolder() + QStringLiteral("/TavlinDemo.db")).toUtf8().constData(), &db,
+        SQLITE_OPEN_READONLY, nullptr);
+    const std::string attach = "ATTACH '" + plainIndex.toStdString() + "' AS ft";
+    if (sqlite3_exec(db, attach.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        return state.SkipWithError("no plain index (bench/run.sh builds it)");
+    }
+    const std::string match = formsExpression(c.folders.GetIndexFolder(), word);
+    const char* sql =
+        "SELECT d.ID, d.norma, d.jmeno, s.datumDo FROM dokumentSekce s JOIN dokument d ON d.ID = "
+        "s.dokument WHERE s.sekce IN (SELECT rowid FROM ft.sekceText WHERE sekceText MATCH ?1 "
+        "UNION SELECT sekce FROM ft.dokumentNewest WHERE dokument IN (SELECT rowid FROM "
+        "ft.dokumentText WHERE dokumentText MATCH ?1)) AND d.pohled = 1 ORDER BY substr(d.norma, "
+        "1, 255) COLLATE BINARY, d.ID, s.datumNovelizace DESC";
+    long rows = 0;
+    for (auto _ : state) {
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+        sqlite3_bind_text(stmt, 1, match.c_str(), -1, SQLITE_STATIC);
+        rows = 0;
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            for (int i = 0; i < 4; ++i)
+                benchmark::DoNotOptimize(sqlite3_column_text(stmt, i));
+            ++rows;
+        }
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close(db);
+    state.SetLabel(match);
+    state.counters["rows"] = static_cast<double>(rows);
+}
 } // namespace
 
 BENCHMARK(BM_ContentsList)->Unit(benchmark::kMillisecond);
@@ -230,4 +318,8 @@ BENCHMARK(BM_PlainIndexAllQuery)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_IndexQuickFind, late_prefix, "zákon č. 650/")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_IndexQuickFind, no_match, "žádná taková")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IndexOpenRow)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, platce, "plátce")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PlainSearch, platce, "plátce")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, dan, "daň")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PlainSearch, dan, "daň")->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

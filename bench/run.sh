@@ -35,8 +35,8 @@ if [ ! -f "$folder/Data/TavlinDemo.db" ]; then
 fi
 db="$folder/Data/TavlinDemo.db"
 index="$folder/Index/fulltext.db"
-# A collection kept from an older build gets its stored sort keys.
-if [ "$(sqlite3 "$db" "SELECT count(*) FROM sqlite_master WHERE name = 'dokument_jmeno_klic'")" = 0 ]; then
+# A collection kept from an older build gets the indexes of this one.
+if [ "$(sqlite3 "$db" "SELECT count(*) FROM sqlite_master WHERE name = 'dokumentSekce_novelizace'")" = 0 ]; then
   /usr/bin/time -f "db upgrade: %e s, %M KiB" "$cli" db upgrade --folder "$folder"
 fi
 

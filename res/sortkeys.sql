@@ -1,9 +1,19 @@
--- Czech sort keys of the names and numbers that lists sort by, computed once when the collection
--- is built: a list sorted by left(jmeno, 255) or left(norma, 255) then reads an index in order
--- instead of computing a key for every row. Rebuilt by "tavlin-cli db upgrade", which also adds
--- them to a collection made before they existed. The name key also holds the name, so a list of
--- names reads the index alone.
+-- Indexes computed once when the collection is built, for the reader's lists and searches.
+-- Rebuilt by "tavlin-cli db upgrade", which also adds them to a collection made before they
+-- existed.
+-- The Czech sort keys of the names and numbers that lists sort by: a list sorted by
+-- left(jmeno, 255) or left(norma, 255) then reads an index in order instead of computing a key
+-- for every row. The name key also holds the name, so a list of names reads the index alone.
 DROP INDEX IF EXISTS dokument_jmeno_klic;
 DROP INDEX IF EXISTS dokument_norma_klic;
 CREATE INDEX dokument_jmeno_klic ON dokument (pohled, jet_sortkey(jmeno, 255), poradi, ID, jmeno);
 CREATE INDEX dokument_norma_klic ON dokument (pohled, jet_sortkey(norma, 255));
+-- A search looks up the sections it found (often a hundred thousand) with their document and
+-- dates. The rows of the sections hold their long texts too, so the search's view reads these
+-- columns from an index of their own, a tenth of the table's size.
+DROP VIEW IF EXISTS sekceNovelizace;
+DROP INDEX IF EXISTS dokumentSekce_novelizace;
+CREATE INDEX dokumentSekce_novelizace ON dokumentSekce (sekce, dokument, datumNovelizace, datumDo);
+CREATE VIEW sekceNovelizace AS
+    SELECT sekce, dokument, datumDo, datumNovelizace
+    FROM dokumentSekce INDEXED BY dokumentSekce_novelizace;
