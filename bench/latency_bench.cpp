@@ -9,6 +9,7 @@
 #include "navigation/ui/NavigationApp.h"
 #include "navigation/ui/TvFormView.h"
 #include "platform/ResourceIds.h"
+#include "search/ui/CsHledatPage.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -232,6 +233,40 @@ int main(int argc, char** argv) {
                        button->click();
                    },
                    [&] { return listRows(search) > 0 && search->GetCounterText() != before; }));
+    }
+
+    {
+        auto* search = dynamic_cast<CsHledatPage*>(page(3));
+        auto* box = qobject_cast<QComboBox*>(search->GetDlgItem(IDC_HLEDAT_TEXT));
+        auto* button = qobject_cast<QPushButton*>(search->GetDlgItem(IDC_HLEDAT_BUTTON));
+        const int rowsBefore = listRows(search);
+        const QString before = search->GetCounterText();
+        bool cancelled = false;
+        // Cancelled 100 ms after it started: the page is idle again with the list it had.
+        report("cancel a search after 100 ms", measure(
+                                                   heartbeat,
+                                                   [&] {
+                                                       box->setEditText(QStringLiteral("daň"));
+                                                       button->click();
+                                                       QTimer::singleShot(100, [&] {
+                                                           cancelled = search->isSearching();
+                                                           button->click();
+                                                       });
+                                                   },
+                                                   [&] {
+                                                       return cancelled && !search->isSearching() &&
+                                                              listRows(search) == rowsBefore &&
+                                                              search->GetCounterText() == before;
+                                                   }));
+        // At once after the cancel; the cancelled work must not hold it up.
+        report("search plátce right after it",
+               measure(
+                   heartbeat,
+                   [&] {
+                       box->setEditText(QStringLiteral("plátce"));
+                       button->click();
+                   },
+                   [&] { return !search->isSearching() && search->GetCounterText() != before; }));
     }
 
     bool opened = false;
