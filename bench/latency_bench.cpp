@@ -4,11 +4,13 @@
 // it, so the worst lateness of an operation is its longest freeze.
 #include "BenchCollection.h"
 #include "app/ui/ReaderPages.h"
+#include "db/Cancellation.h"
 #include "db/DaoException.h"
 #include "navigation/ui/CsListFormPage.h"
 #include "navigation/ui/NavigationApp.h"
 #include "navigation/ui/TvFormView.h"
 #include "platform/ResourceIds.h"
+#include "search/SearchJob.h"
 #include "search/ui/CsHledatPage.h"
 
 #include <QAbstractItemModel>
@@ -27,6 +29,7 @@
 #include <functional>
 #include <sqlite3.h>
 #include <sys/resource.h>
+#include <thread>
 
 namespace {
 constexpr qint64 kBeatNs = 10'000'000;
@@ -278,6 +281,31 @@ int main(int argc, char** argv) {
                    opened = true;
                },
                [&] { return opened; }));
+
+    // How soon a cancelled search's own work stops, cancelled while the index is searched and
+    // while the found rows are read.
+    {
+        SearchSession session(&db, app.m_folders.GetIndexFolder());
+        session.m_bRemember = false;
+        for (const int afterMs : {20, 100, 250, 400}) {
+            session.m_strSearchText = QStringLiteral("daň");
+            SearchSession::Outcome refused = SearchSession::Outcome::Shown;
+            const std::unique_ptr<SearchJob> job = session.BeginSearch(refused);
+            Cancellation cancel;
+            std::thread worker([&] { job->Run(&cancel); });
+            std::this_thread::sleep_for(std::chrono::milliseconds(afterMs));
+            QElapsedTimer stopping;
+            stopping.start();
+            cancel.cancel();
+            worker.join();
+            std::printf("search cancelled after %3d ms: its work stopped %.1f ms after the cancel, "
+                        "%s\n",
+                        afterMs, double(stopping.nsecsElapsed()) / 1e6,
+                        session.FinishSearch(*job) == SearchSession::Outcome::Cancelled
+                            ? "outcome cancelled"
+                            : "it had already ended");
+        }
+    }
 
     std::printf("rows: contents %d, area %d; largest document %d\n", contents, byArea, largest);
     printMemory();

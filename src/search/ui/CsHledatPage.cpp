@@ -188,6 +188,8 @@ void CsHledatPage::fillHistory() {
 }
 
 void CsHledatPage::RunSearch() {
+    if (!isSearching())
+        m_strTextBefore = m_pSession->m_strSearchText;
     UpdateData(true);
     takeFilters();
     m_strStartedText = m_cbSearch ? m_cbSearch->currentText() : QString();
@@ -210,7 +212,11 @@ void CsHledatPage::RunSearch() {
 }
 
 void CsHledatPage::CancelSearch() {
+    if (!isSearching())
+        return;
     m_pSearch->cancel();
+    // The searched words of the list shown are those of the search before.
+    m_pSession->m_strSearchText = m_strTextBefore;
     setBusy(false);
 }
 

@@ -80,8 +80,9 @@ private:
     QString m_strSearchButton;
     QShortcut* m_pEscape = nullptr;
     bool m_bBusy = false;
-    // The search box's text when the running search started.
+    // The search box's text when the running search started, and the searched text before it.
     QString m_strStartedText;
+    QString m_strTextBefore;
 };
 
 // Adds the search page to the pages of the navigation pane.
