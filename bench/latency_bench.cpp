@@ -245,31 +245,36 @@ int main(int argc, char** argv) {
         const int rowsBefore = listRows(search);
         const QString before = search->GetCounterText();
         bool cancelled = false;
-        // Cancelled 100 ms after it started: the page is idle again with the list it had.
-        report("cancel a search after 100 ms", measure(
+        bool endedFirst = false;
+        // Cancelled 100 ms after it started: the page is idle again with the list it had (on a
+        // small collection the search may have ended before).
+        const Outcome cancel = measure(
+            heartbeat,
+            [&] {
+                box->setEditText(QStringLiteral("daň"));
+                button->click();
+                QTimer::singleShot(100, [&] {
+                    endedFirst = !search->isSearching();
+                    if (!endedFirst)
+                        button->click();
+                    cancelled = true;
+                });
+            },
+            [&] {
+                return cancelled && !search->isSearching() &&
+                       (endedFirst ||
+                        (listRows(search) == rowsBefore && search->GetCounterText() == before));
+            });
+        report(endedFirst ? "cancel a search (ended before)" : "cancel a search after 100 ms",
+               cancel);
+        // At once after the cancel; the cancelled work must not hold it up.
+        report("search plátce right after it", measure(
                                                    heartbeat,
                                                    [&] {
-                                                       box->setEditText(QStringLiteral("daň"));
+                                                       box->setEditText(QStringLiteral("plátce"));
                                                        button->click();
-                                                       QTimer::singleShot(100, [&] {
-                                                           cancelled = search->isSearching();
-                                                           button->click();
-                                                       });
                                                    },
-                                                   [&] {
-                                                       return cancelled && !search->isSearching() &&
-                                                              listRows(search) == rowsBefore &&
-                                                              search->GetCounterText() == before;
-                                                   }));
-        // At once after the cancel; the cancelled work must not hold it up.
-        report("search plátce right after it",
-               measure(
-                   heartbeat,
-                   [&] {
-                       box->setEditText(QStringLiteral("plátce"));
-                       button->click();
-                   },
-                   [&] { return !search->isSearching() && search->GetCounterText() != before; }));
+                                                   [&] { return !search->isSearching(); }));
     }
 
     bool opened = false;
