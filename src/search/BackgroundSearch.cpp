@@ -3,14 +3,15 @@
 #include "db/Cancellation.h"
 #include "search/SearchJob.h"
 
-#include <QThread>
+#include <QMetaObject>
 #include <algorithm>
+#include <thread>
 
 struct BackgroundSearch::Run {
     quint64 serial = 0;
     std::unique_ptr<SearchJob> job;
     Cancellation cancel;
-    std::unique_ptr<QThread> thread;
+    std::thread thread;
 };
 
 BackgroundSearch::BackgroundSearch(SearchSession& session, QObject* parent)
@@ -19,7 +20,7 @@ BackgroundSearch::BackgroundSearch(SearchSession& session, QObject* parent)
 BackgroundSearch::~BackgroundSearch() {
     for (const std::shared_ptr<Run>& run : m_runs) {
         run->cancel.cancel();
-        run->thread->wait();
+        run->thread.join();
     }
 }
 
@@ -33,19 +34,24 @@ std::optional<SearchSession::Outcome> BackgroundSearch::start() {
     run->serial = ++m_nSerial;
     run->job = std::move(job);
     Run* work = run.get();
-    run->thread.reset(QThread::create([work] { work->job->Run(&work->cancel); }));
-    // By serial number: the notice may come after wait() took the run in.
     const quint64 serial = run->serial;
-    connect(run->thread.get(), &QThread::finished, this, [this, serial] {
-        if (const auto found =
-                std::find_if(m_runs.begin(), m_runs.end(),
-                             [serial](const auto& r) { return r->serial == serial; });
-            found != m_runs.end())
-            takeIn(*found);
-    });
     m_runs.push_back(run);
     m_pCurrent = run;
-    run->thread->start();
+    // The work's end is told through the event loop; by serial number, as wait() may have taken
+    // the run in already. The destructor joins every thread before the object goes.
+    run->thread = std::thread([this, work, serial] {
+        work->job->Run(&work->cancel);
+        QMetaObject::invokeMethod(
+            this,
+            [this, serial] {
+                const auto found =
+                    std::find_if(m_runs.begin(), m_runs.end(),
+                                 [serial](const auto& r) { return r->serial == serial; });
+                if (found != m_runs.end())
+                    takeIn(*found);
+            },
+            Qt::QueuedConnection);
+    });
     return std::nullopt;
 }
 
@@ -63,7 +69,7 @@ SearchSession::Outcome BackgroundSearch::wait() {
 }
 
 SearchSession::Outcome BackgroundSearch::takeIn(std::shared_ptr<Run> run) {
-    run->thread->wait();
+    run->thread.join();
     m_runs.erase(std::find(m_runs.begin(), m_runs.end(), run));
     if (run != m_pCurrent)
         return SearchSession::Outcome::Cancelled;
