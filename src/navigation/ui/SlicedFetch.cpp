@@ -5,7 +5,7 @@
 #include <limits>
 
 namespace {
-constexpr int kFirstRows = 1000;
+constexpr int kFirstRows = 200;
 constexpr int kRowsPerStep = 500;
 constexpr int kSliceMs = 8;
 } // namespace
