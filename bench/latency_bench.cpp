@@ -4,10 +4,13 @@
 // it, so the worst lateness of an operation is its longest freeze.
 #include "BenchNavigationApp.h"
 #include "app/ui/ReaderPages.h"
+#include "db/Cancellation.h"
 #include "db/DaoException.h"
 #include "navigation/ui/CsListFormPage.h"
 #include "navigation/ui/TvFormView.h"
 #include "platform/ResourceIds.h"
+#include "search/SearchJob.h"
+#include "search/ui/CsHledatPage.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -25,6 +28,7 @@
 #include <functional>
 #include <sqlite3.h>
 #include <sys/resource.h>
+#include <thread>
 
 namespace {
 constexpr qint64 kBeatNs = 10'000'000;
@@ -221,6 +225,45 @@ int main(int argc, char** argv) {
                    [&] { return listRows(search) > 0 && search->GetCounterText() != before; }));
     }
 
+    {
+        auto* search = dynamic_cast<CsHledatPage*>(page(3));
+        auto* box = qobject_cast<QComboBox*>(search->GetDlgItem(IDC_HLEDAT_TEXT));
+        auto* button = qobject_cast<QPushButton*>(search->GetDlgItem(IDC_HLEDAT_BUTTON));
+        const int rowsBefore = listRows(search);
+        const QString before = search->GetCounterText();
+        bool cancelled = false;
+        bool endedFirst = false;
+        // Cancelled 100 ms after it started: the page is idle again with the list it had (on a
+        // small collection the search may have ended before).
+        const Outcome cancel = measure(
+            heartbeat,
+            [&] {
+                box->setEditText(QStringLiteral("daň"));
+                button->click();
+                QTimer::singleShot(100, [&] {
+                    endedFirst = !search->isSearching();
+                    if (!endedFirst)
+                        button->click();
+                    cancelled = true;
+                });
+            },
+            [&] {
+                return cancelled && !search->isSearching() &&
+                       (endedFirst ||
+                        (listRows(search) == rowsBefore && search->GetCounterText() == before));
+            });
+        report(endedFirst ? "cancel a search (ended before)" : "cancel a search after 100 ms",
+               cancel);
+        // At once after the cancel; the cancelled work must not hold it up.
+        report("search plátce right after it", measure(
+                                                   heartbeat,
+                                                   [&] {
+                                                       box->setEditText(QStringLiteral("plátce"));
+                                                       button->click();
+                                                   },
+                                                   [&] { return !search->isSearching(); }));
+    }
+
     bool opened = false;
     report("open the largest document",
            measure(
@@ -230,6 +273,31 @@ int main(int argc, char** argv) {
                    opened = true;
                },
                [&] { return opened; }));
+
+    // How soon a cancelled search's own work stops, cancelled while the index is searched and
+    // while the found rows are read.
+    {
+        SearchSession session(&db, app.m_folders.GetIndexFolder());
+        session.m_bRemember = false;
+        for (const int afterMs : {20, 100, 250, 400}) {
+            session.m_strSearchText = QStringLiteral("daň");
+            SearchSession::Outcome refused = SearchSession::Outcome::Shown;
+            const std::unique_ptr<SearchJob> job = session.BeginSearch(refused);
+            Cancellation cancel;
+            std::thread worker([&] { job->Run(&cancel); });
+            std::this_thread::sleep_for(std::chrono::milliseconds(afterMs));
+            QElapsedTimer stopping;
+            stopping.start();
+            cancel.cancel();
+            worker.join();
+            std::printf("search cancelled after %3d ms: its work stopped %.1f ms after the cancel, "
+                        "%s\n",
+                        afterMs, double(stopping.nsecsElapsed()) / 1e6,
+                        session.FinishSearch(*job) == SearchSession::Outcome::Cancelled
+                            ? "outcome cancelled"
+                            : "it had already ended");
+        }
+    }
 
     std::printf("rows: contents %d, area %d; largest document %d\n", contents, byArea, largest);
     printMemory();

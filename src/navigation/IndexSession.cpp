@@ -6,10 +6,7 @@
 #include "db/ReportDaoError.h"
 
 #include <QStringBuilder>
-
-namespace {
-const QString kSeparator = QStringLiteral(" - ");
-const QByteArray kSeparatorUtf8 = QByteArrayLiteral(" - ");
+#include <limits>
 
 // The rows of a list under the titles of amendments, their columns bound once by name and read
 // as UTF-8: a row's text is joined from them and converted once.
@@ -20,6 +17,7 @@ public:
     QByteArray m_jmeno;
     QByteArray m_norma;
     QByteArray m_nazev;
+    QByteArray m_text;
 
 protected:
     void DoFieldExchange() override {
@@ -29,6 +27,10 @@ protected:
         FieldUtf8(m_nazev, "nazev");
     }
 };
+
+namespace {
+const QString kSeparator = QStringLiteral(" - ");
+const QByteArray kSeparatorUtf8 = QByteArrayLiteral(" - ");
 
 QString withAnd(const QString& cond) {
     return cond.isEmpty() ? cond : QStringLiteral(" AND ") + cond;
@@ -71,30 +73,67 @@ void IndexSession::InitBaseCondition() {
 }
 
 bool IndexSession::FillIndex(int nChoice, int nOblast, int nTyp) {
-    const QString cond = filterCondition(nOblast, nTyp);
-    QVector<int> ids;
-    QStringList texts;
-    m_arrDisplayTitles.clear();
-    bool bRead = true;
-    try {
-        if (nChoice == ByNumber || nChoice == ByName)
-            listRecordset(nChoice, cond, ids, texts);
-        else if (nChoice == ByAmendment || nChoice == All)
-            listSnapshot(nChoice, cond, ids, texts);
-    } catch (const DaoException& e) {
-        ReportDaoError(0, e);
-        bRead = false;
+    bool bRead = Start(nChoice, nOblast, nTyp);
+    while (FetchMore(std::numeric_limits<int>::max())) {
     }
-    m_arrRowTexts = texts; // shares the texts with the model
-    m_model.setRows(std::move(ids), std::move(texts));
-    m_nPosition = 0;
+    bRead = bRead && !m_bFetchFailed;
     if (m_setStatusText)
         m_setStatusText(GetCounterText());
     return bRead;
 }
 
-void IndexSession::listRecordset(int nChoice, const QString& cond, QVector<int>& ids,
-                                 QStringList& texts) {
+bool IndexSession::Start(int nChoice, int nOblast, int nTyp) {
+    const QString cond = filterCondition(nOblast, nTyp);
+    m_pSnapshot.reset();
+    m_bFetching = false;
+    m_bFetchFailed = false;
+    m_nFetchChoice = nChoice;
+    m_arrDisplayTitles.clear();
+    m_arrRowTexts.clear();
+    m_model.clear();
+    m_nPosition = 0;
+    try {
+        if (nChoice == ByNumber || nChoice == ByName)
+            startRecordset(nChoice, cond);
+        else if (nChoice == ByAmendment || nChoice == All)
+            startSnapshot(nChoice, cond);
+    } catch (const DaoException& e) {
+        ReportDaoError(0, e);
+        m_pSnapshot.reset();
+        m_bFetchFailed = true;
+        return false;
+    }
+    return true;
+}
+
+bool IndexSession::FetchMore(int nMaxRows) {
+    if (!m_bFetching)
+        return false;
+    const bool bRecordset = m_nFetchChoice == ByNumber || m_nFetchChoice == ByName;
+    Recordset& rows = bRecordset ? static_cast<Recordset&>(*m_pRecordset) : *m_pSnapshot;
+    QVector<int> ids;
+    QStringList texts;
+    try {
+        for (int n = 0; n < nMaxRows && !rows.IsEOF(); ++n, rows.MoveNext()) {
+            if (bRecordset)
+                readRecordsetRow(ids, texts);
+            else
+                readSnapshotRow(ids, texts);
+        }
+        m_bFetching = !rows.IsEOF();
+    } catch (const DaoException& e) {
+        ReportDaoError(0, e);
+        m_bFetchFailed = true;
+        m_bFetching = false;
+    }
+    m_arrRowTexts += texts; // shares the texts with the model
+    m_model.appendRows(ids, texts);
+    if (!m_bFetching)
+        m_pSnapshot.reset();
+    return m_bFetching;
+}
+
+void IndexSession::startRecordset(int nChoice, const QString& cond) {
     if (!m_pRecordset)
         return;
     const bool byNumber = nChoice == ByNumber;
@@ -105,18 +144,19 @@ void IndexSession::listRecordset(int nChoice, const QString& cond, QVector<int>&
     m_pRecordset->m_strSort = byNumber ? QStringLiteral("left(dokument.norma, 255)")
                                        : QStringLiteral("left(dokument.jmeno, 255)");
     m_pRecordset->Requery();
-    for (; !m_pRecordset->IsEOF(); m_pRecordset->MoveNext()) {
-        ids << m_pRecordset->m_ID;
-        if (byNumber)
-            texts << (m_pRecordset->m_norma % kSeparator % m_pRecordset->m_jmeno);
-        else
-            texts << m_pRecordset->m_jmeno;
-        m_arrDisplayTitles << m_pRecordset->GetDisplayName();
-    }
+    m_bFetching = true;
 }
 
-void IndexSession::listSnapshot(int nChoice, const QString& cond, QVector<int>& ids,
-                                QStringList& texts) {
+void IndexSession::readRecordsetRow(QVector<int>& ids, QStringList& texts) {
+    ids << m_pRecordset->m_ID;
+    if (m_nFetchChoice == ByNumber)
+        texts << (m_pRecordset->m_norma % kSeparator % m_pRecordset->m_jmeno);
+    else
+        texts << m_pRecordset->m_jmeno;
+    m_arrDisplayTitles << m_pRecordset->GetDisplayName();
+}
+
+void IndexSession::startSnapshot(int nChoice, const QString& cond) {
     // Rows of these lists are looked up among all documents, whatever the filters.
     if (m_pRecordset) {
         m_pRecordset->m_strFilter.clear();
@@ -125,22 +165,26 @@ void IndexSession::listSnapshot(int nChoice, const QString& cond, QVector<int>& 
     }
     if (!m_pDatabase)
         return;
-    IndexSnapshot snapshot(*m_pDatabase, snapshotSql(nChoice, cond));
+    m_pSnapshot = std::make_unique<IndexSnapshot>(*m_pDatabase, snapshotSql(nChoice, cond));
     if (nChoice == ByAmendment) {
-        snapshot.m_strFilter = cond;
-        snapshot.m_strSort = QStringLiteral("left(nazev, 255), left(norma, 255), left(jmeno, 255)");
+        m_pSnapshot->m_strFilter = cond;
+        m_pSnapshot->m_strSort =
+            QStringLiteral("left(nazev, 255), left(norma, 255), left(jmeno, 255)");
     }
-    snapshot.Open();
-    QByteArray text;
-    for (; !snapshot.IsEOF(); snapshot.MoveNext()) {
-        ids << snapshot.m_ID;
-        text.resize(0); // keeps the buffer
-        // The full texts by number have no nazev; the lists by amendment always show it.
-        if (nChoice == ByAmendment || !snapshot.m_nazev.isEmpty())
-            text.append(snapshot.m_nazev).append(kSeparatorUtf8);
-        text.append(snapshot.m_norma).append(kSeparatorUtf8).append(snapshot.m_jmeno);
-        texts << QString::fromUtf8(text);
-    }
+    m_pSnapshot->Open();
+    m_bFetching = true;
+}
+
+void IndexSession::readSnapshotRow(QVector<int>& ids, QStringList& texts) {
+    IndexSnapshot& row = *m_pSnapshot;
+    ids << row.m_ID;
+    QByteArray& text = row.m_text;
+    text.resize(0); // keeps the buffer
+    // The full texts by number have no nazev; the lists by amendment always show it.
+    if (m_nFetchChoice == ByAmendment || !row.m_nazev.isEmpty())
+        text.append(row.m_nazev).append(kSeparatorUtf8);
+    text.append(row.m_norma).append(kSeparatorUtf8).append(row.m_jmeno);
+    texts << QString::fromUtf8(text);
 }
 
 int IndexSession::QuickFind(const QString& text) const {

@@ -9,6 +9,7 @@
 
 class CrDokument;
 class Database;
+class IndexSnapshot;
 
 // The logic of the index page without its widgets, shared by the page and tavlin-cli: the kept
 // document recordset, the four index lists with their area and type filters, the quick find and
@@ -28,9 +29,15 @@ public:
     // null: the lists by number and by name then stay empty and rows open without a lookup.
     void InitBaseCondition();
     // Lists index `nChoice` under the area (0 = all) and type (-1 = all) filters and resets the
-    // counter; any other choice leaves the list empty. A database error is reported (false); the
-    // rows listed before it stay.
+    // counter; any other choice leaves the list empty. A database error is reported (false) and
+    // ends the list with the rows read before it.
     bool FillIndex(int nChoice, int nOblast, int nTyp);
+    // The same fill read in parts, so that a window can stay responsive over a long list: Start
+    // empties the list and runs the query (false on a database error), FetchMore adds up to
+    // `nMaxRows` further rows to the model and returns whether rows remain. Neither announces
+    // the counter. A new Start ends a fill still going.
+    bool Start(int nChoice, int nOblast, int nTyp);
+    bool FetchMore(int nMaxRows);
     // The first row from the top whose text starts with `text`, ignoring case; -1 when none.
     int QuickFind(const QString& text) const;
     // Opens row `row`: returns its document and sets `title` to the document's display title,
@@ -51,10 +58,17 @@ public:
     std::function<void(const QString&)> m_setStatusText;
 
 private:
-    void listRecordset(int nChoice, const QString& cond, QVector<int>& ids, QStringList& texts);
-    void listSnapshot(int nChoice, const QString& cond, QVector<int>& ids, QStringList& texts);
+    void startRecordset(int nChoice, const QString& cond);
+    void startSnapshot(int nChoice, const QString& cond);
+    void readRecordsetRow(QVector<int>& ids, QStringList& texts);
+    void readSnapshotRow(QVector<int>& ids, QStringList& texts);
 
     Database* m_pDatabase;
+    // The fill being read: its choice and, for the lists under amendment titles, its snapshot.
+    int m_nFetchChoice = -1;
+    bool m_bFetching = false;
+    bool m_bFetchFailed = false;
+    std::unique_ptr<IndexSnapshot> m_pSnapshot;
     DocumentListModel m_model;
     // The model's row texts, read by the quick find without a copy per row.
     QStringList m_arrRowTexts;

@@ -1,5 +1,6 @@
 #include "search/FulltextIndex.h"
 
+#include "db/Cancellation.h"
 #include "db/DaoException.h"
 #include "db/Database.h"
 #include "morphology/Lemmatizer.h"
@@ -333,7 +334,8 @@ bool openFulltextIndex(Connection& index, const QString& indexFolder) {
            registerCzechTokenizer(index.m_db, Lemmatizer::shared());
 }
 
-FulltextAnswer SearchIndex(const QString& indexFolder, const QString& query, int scope) {
+FulltextAnswer SearchIndex(const QString& indexFolder, const QString& query, int scope,
+                           Cancellation* cancel) {
     if ((scope & (ScopeText | ScopeName | ScopeNumber)) == 0)
         return {};
     const std::lock_guard lock(openIndexMutex());
@@ -352,6 +354,7 @@ FulltextAnswer SearchIndex(const QString& indexFolder, const QString& query, int
         return {};
     std::vector<sqlite3_int64> ids;
     Collected collected = Collected::Done;
+    const Cancellation::Watch watch(cancel, index.m_db);
     if (scope & ScopeText)
         collected = collectIds(index.m_db, "SELECT rowid FROM sekceText WHERE sekceText MATCH ?",
                                expression, ids);

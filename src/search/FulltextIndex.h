@@ -5,6 +5,7 @@
 #include <QString>
 #include <memory>
 
+class Cancellation;
 class Connection;
 class Database;
 class IndexVocabulary;
@@ -57,7 +58,9 @@ struct FulltextAnswer {
     QString ids;
     FulltextIndexState state = FulltextIndexState::Ready;
 };
-FulltextAnswer SearchIndex(const QString& indexFolder, const QString& query, int scope);
+// Once `cancel` is set the search stops early; what it then answers is of no use.
+FulltextAnswer SearchIndex(const QString& indexFolder, const QString& query, int scope,
+                           Cancellation* cancel = nullptr);
 
 // The identifiers alone: the empty text also when the index cannot be searched.
 QString Search(const QString& indexFolder, const QString& query, int scope);

@@ -1,6 +1,7 @@
 #include "search/SearchSession.h"
 
 #include "db/DaoException.h"
+#include "db/Database.h"
 #include "db/ListConditions.h"
 #include "db/Recordset.h"
 #include "db/ReportDaoError.h"
@@ -13,9 +14,11 @@
 #include "search/HitMatcher.h"
 #include "search/HtmlText.h"
 #include "search/SearchExpression.h"
+#include "search/SearchJob.h"
 
 #include <QDir>
 #include <algorithm>
+#include <tuple>
 
 namespace {
 constexpr int kHistoryLimit = 20;
@@ -29,36 +32,13 @@ constexpr unsigned kMsgTooManyWords = IDS_SEARCH_TOO_MANY_WORDS;
 constexpr unsigned kMsgTooLong = IDS_SEARCH_TEXT_TOO_LONG;
 constexpr unsigned kMsgIndexDamaged = IDS_INDEX_DAMAGED;
 
-// The engine's answer goes into SQL as it stands, so only "(n,n,…)" is taken. Checked by hand:
-// a hit list can hold hundreds of thousands of numbers.
-bool isIdList(const QString& text) {
-    if (text.size() < 3 || text.front() != QLatin1Char('(') || text.back() != QLatin1Char(')'))
-        return false;
-    bool digitBefore = false;
-    for (qsizetype i = 1; i < text.size() - 1; ++i) {
-        const QChar c = text.at(i);
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-            digitBefore = true;
-        } else if (c == QLatin1Char(',') && digitBefore) {
-            digitBefore = false;
-        } else {
-            return false;
-        }
-    }
-    return digitBefore;
-}
-
-std::vector<int> parseIdList(const QString& list) {
-    std::vector<int> ids;
-    for (const QStringView id : QStringView(list).mid(1, list.size() - 2).split(QLatin1Char(',')))
-        ids.push_back(id.toInt());
-    std::sort(ids.begin(), ids.end());
-    return ids;
-}
 } // namespace
 
 SearchSession::SearchSession(Database* database, QString indexFolder)
-    : m_search(SearchIndex), m_pDatabase(database), m_strIndexFolder(std::move(indexFolder)) {}
+    : m_search([](const QString& folder, const QString& query, int scope, Cancellation* cancel) {
+          return SearchIndex(folder, query, scope, cancel);
+      }),
+      m_pDatabase(database), m_strIndexFolder(std::move(indexFolder)) {}
 
 SearchSession::~SearchSession() = default;
 
@@ -107,106 +87,120 @@ void SearchSession::AddToHistory(const QString& text) {
 }
 
 SearchSession::Outcome SearchSession::RunSearch() {
+    Outcome outcome = Outcome::Shown;
+    const std::unique_ptr<SearchJob> job = BeginSearch(outcome);
+    if (!job)
+        return outcome;
+    job->Run(nullptr);
+    return FinishSearch(*job);
+}
+
+std::unique_ptr<SearchJob> SearchSession::BeginSearch(Outcome& refused) {
     if (!m_bInText && !m_bInName && !m_bInNumber) {
         ShowMessage(kMsgNoScope);
-        return Outcome::NoScope;
+        refused = Outcome::NoScope;
+        return nullptr;
     }
     m_nSettings = (m_bInText ? 1 : 0) + (m_bInName ? 2 : 0) + (m_bInNumber ? 4 : 0);
-    if (m_bRemember) {
-        WriteProfileInt(QStringLiteral("Search"), QStringLiteral("Settings"), m_nSettings);
-        WriteProfileInt(QStringLiteral("Novelizace"), QStringLiteral("Settings"), m_nZobraz);
-        WriteProfileInt(QStringLiteral("Search"), QStringLiteral("AllForms"), m_bAllForms ? 1 : 0);
-    }
+    // The choices are stored for a refused text too; a search stores them on its own thread.
+    const auto refuse = [this, &refused](Outcome outcome) {
+        if (m_bRemember)
+            storeSearchChoices(m_nSettings, m_nZobraz, m_bAllForms);
+        refused = outcome;
+        return nullptr;
+    };
     // Checked before trimming: a text of spaces gets the "too short" answer, not "empty".
     if (m_strSearchText.isEmpty()) {
         ShowMessage(kMsgEmptyText);
-        return Outcome::EmptyText;
+        return refuse(Outcome::EmptyText);
     }
     m_strSearchText = m_strSearchText.trimmed();
     if (CharacterCount(m_strSearchText) > kMaxSearchTextLength) {
         ShowMessage(LoadResString(kMsgTooLong).arg(kMaxSearchTextLength));
-        return Outcome::TooLong;
+        return refuse(Outcome::TooLong);
     }
     const QString query = BuildQuery(m_strSearchText);
     if (CharacterCount(query) < 3) {
         ShowMessage(kMsgTooShort);
-        return Outcome::TooShort;
+        return refuse(Outcome::TooShort);
     }
     if (fulltextTermCount(query) > kMaxSearchWords) {
         ShowMessage(LoadResString(kMsgTooManyWords).arg(kMaxSearchWords));
-        return Outcome::TooManyWords;
+        return refuse(Outcome::TooManyWords);
     }
-    AddToHistory(m_strSearchText);
-    const FulltextAnswer answer =
-        m_search(m_strIndexFolder, query, m_nSettings | (m_bAllForms ? SearchAllForms : 0));
+    std::unique_ptr<SearchJob> job(new SearchJob);
+    job->m_search = m_search;
+    job->m_pDatabase = m_pDatabase;
+    job->m_strIndexFolder = m_strIndexFolder;
+    job->m_strText = m_strSearchText;
+    job->m_strQuery = query;
+    job->m_nScope = m_nSettings | (m_bAllForms ? SearchAllForms : 0);
+    job->m_bAllForms = m_bAllForms;
+    job->m_nOblast = m_nOblast;
+    job->m_nTyp = m_nTyp;
+    job->m_nZobraz = m_nZobraz;
+    job->m_nSortColumn = m_nSortColumn;
+    job->m_bRemember = m_bRemember;
+    return job;
+}
+
+SearchSession::Outcome SearchSession::FinishSearch(SearchJob& job) {
+    const Outcome outcome = job.m_outcome;
+    if (outcome == Outcome::Cancelled)
+        return outcome;
+    AddToHistory(job.m_strText);
     // An index that cannot be searched is said so, never answered as "nothing found".
-    switch (answer.state) {
-    case FulltextIndexState::Outdated:
+    switch (outcome) {
+    case Outcome::IndexOutdated:
         ShowMessage(kMsgIndexOutdated);
-        return Outcome::IndexOutdated;
-    case FulltextIndexState::Missing:
-    case FulltextIndexState::Damaged:
+        return outcome;
+    case Outcome::IndexDamaged:
         ShowMessage(LoadResString(kMsgIndexDamaged)
                         .arg(QDir::toNativeSeparators(fulltextIndexPath(m_strIndexFolder))),
                     MessageIcon::Error);
-        return Outcome::IndexDamaged;
-    case FulltextIndexState::Ready:
+        return outcome;
+    case Outcome::NotFound:
+        ShowMessage(kMsgNotFound);
+        return outcome;
+    case Outcome::DbError:
+        ReportDaoError(0, DaoException(job.m_strError));
+        return outcome;
+    default:
         break;
     }
-    const QString& result = answer.ids;
-    if (!isIdList(result)) {
-        ShowMessage(kMsgNotFound);
-        return Outcome::NotFound;
+    m_strLastResult = job.m_strResult;
+    m_hitSections = std::move(job.m_hitSections);
+    m_pMatcher = std::move(job.m_pMatcher);
+    bool shown = job.m_bListed;
+    if (std::tie(job.m_nOblast, job.m_nTyp, job.m_nZobraz, job.m_nSortColumn) !=
+        std::tie(m_nOblast, m_nTyp, m_nZobraz, m_nSortColumn)) {
+        // The filters or the sort changed while the search ran.
+        shown = ShowResults(m_strLastResult);
+    } else if (shown) {
+        m_rows = std::move(job.m_rows);
+        m_mapValidTo = std::move(job.m_mapValidTo);
+    } else if (job.m_pDatabase) {
+        ShowMessage(job.m_nZobraz == 1 ? kMsgNotFoundInAmendments : kMsgNotFound);
     }
-    m_strLastResult = result;
-    m_hitSections = parseIdList(result);
-    m_pMatcher = std::make_unique<HitMatcher>(m_strSearchText, m_bAllForms, m_strIndexFolder);
-    const bool shown = ShowResults(result);
     m_nPosition = 0;
     showCounter();
     return shown ? Outcome::Shown : Outcome::FilteredAway;
 }
 
 bool SearchSession::ShowResults(const QString& result) {
-    QString sql = QStringLiteral(
-                      "SELECT dokument.id, dokument.norma, dokument.jmeno, sekceNovelizace.datumDo "
-                      "FROM sekceNovelizace INNER JOIN dokument ON sekceNovelizace.dokument = "
-                      "dokument.id WHERE (sekceNovelizace.sekce IN ") +
-                  result + QStringLiteral(") AND (dokument.pohled = 1)");
-    if (const QString filter = filterCondition(m_nOblast, m_nTyp); !filter.isEmpty())
-        sql += QStringLiteral(" AND ") + filter;
-    if (const QString novelizace = novelizaceCondition(m_nZobraz); !novelizace.isEmpty())
-        sql += QStringLiteral(" AND ") + novelizace;
-    sql += QStringLiteral(" ORDER BY ");
-    sql += m_nSortColumn == 0
-               ? QStringLiteral("left(dokument.norma, 255)")
-               : QStringLiteral("left(dokument.jmeno, 255), left(dokument.norma, 255)");
-    sql += QStringLiteral(", dokument.ID, datumNovelizace DESC");
-
     if (!m_pDatabase)
         return false;
     try {
-        Snapshot snapshot(*m_pDatabase, sql);
-        snapshot.Open();
-        if (snapshot.IsEOF()) {
+        QList<SearchRow> rows;
+        QHash<int, QDateTime> validTo;
+        if (!readSearchRows(*m_pDatabase,
+                            searchResultSql(result, m_nOblast, m_nTyp, m_nZobraz, m_nSortColumn),
+                            rows, validTo, nullptr)) {
             ShowMessage(m_nZobraz == 1 ? kMsgNotFoundInAmendments : kMsgNotFound);
             return false;
         }
-        m_rows.clear();
-        m_mapValidTo.clear();
-        // Rows of one document are adjacent, its newest amendment first: the first one counts.
-        int previous = -1;
-        for (; !snapshot.IsEOF(); snapshot.MoveNext()) {
-            const int id = snapshot.GetFieldInt(QStringLiteral("id"));
-            if (id == previous)
-                continue;
-            previous = id;
-            m_rows.append({id, snapshot.GetFieldText(QStringLiteral("norma")),
-                           snapshot.GetFieldText(QStringLiteral("jmeno"))});
-            const QDateTime validTo = snapshot.GetFieldDate(QStringLiteral("datumDo"));
-            if (validTo.isValid())
-                m_mapValidTo.insert(id, validTo);
-        }
+        m_rows = std::move(rows);
+        m_mapValidTo = std::move(validTo);
         return true;
     } catch (const DaoException& e) {
         ReportDaoError(0, e);

@@ -1,16 +1,18 @@
 #pragma once
 
 #include <QDateTime>
-#include <QList>
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
 #include <vector>
 
+class Cancellation;
 class Database;
 class HitMatcher;
+class SearchJob;
 struct FulltextAnswer;
 
 // One listed document of the search page.
@@ -24,10 +26,12 @@ struct SearchRow {
 // dialog data, the settings, the history, the full-text call and the result rows.
 class SearchSession {
 public:
-    using SearchFunction = std::function<FulltextAnswer(const QString&, const QString&, int)>;
+    using SearchFunction =
+        std::function<FulltextAnswer(const QString&, const QString&, int, Cancellation*)>;
 
     // What RunSearch ended with; the page puts the focus into the search box for the two text
-    // failures.
+    // failures. Cancelled: stopped before its end, which leaves the results and the history as
+    // they were and shows no message.
     enum class Outcome {
         Shown,
         NoScope,
@@ -39,7 +43,8 @@ public:
         IndexOutdated,
         IndexDamaged,
         TooManyWords,
-        TooLong
+        TooLong,
+        Cancelled
     };
 
     // The longest search text, in characters: the search box takes no more, and the history
@@ -77,6 +82,13 @@ public:
     void AddToHistory(const QString& text);
 
     Outcome RunSearch();
+    // RunSearch in three steps, for a search that runs on another thread: BeginSearch checks the
+    // input (showing its messages) and returns the work to do, or null with `refused` telling
+    // why; the work's Run may go on anywhere, as it touches nothing of the session; FinishSearch
+    // (on the session's thread) shows the work's messages, stores the text in the history and
+    // lists what was found. The filters and sort in force then apply.
+    std::unique_ptr<SearchJob> BeginSearch(Outcome& refused);
+    Outcome FinishSearch(SearchJob& job);
     // Lists the documents of the sections in `result` (an IN list); false when nothing is listed
     // (the rows then stay as they were).
     bool ShowResults(const QString& result);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "search/FulltextIndex.h"
+#include "search/SearchSession.h"
 #include "support/TestSupport.h"
 
 #include <QStandardPaths>
@@ -53,3 +54,11 @@ protected:
     TempProgramFolder m_folder;
     std::unique_ptr<Database> m_database;
 };
+
+// The documents a session lists, in order.
+inline QList<int> listedIds(const SearchSession& session) {
+    QList<int> ids;
+    for (const SearchRow& row : session.rows())
+        ids << row.id;
+    return ids;
+}

@@ -15,10 +15,11 @@ protected:
     void SetUp() override {
         SearchFixture::SetUp();
         m_session = std::make_unique<SearchSession>(m_database.get(), indexFolder());
-        m_session->m_search = [this](const QString& folder, const QString& query, int scope) {
+        m_session->m_search = [this](const QString& folder, const QString& query, int scope,
+                                     Cancellation* cancel) {
             ++m_engineCalls;
             m_lastQuery = query;
-            return SearchIndex(folder, query, scope);
+            return SearchIndex(folder, query, scope, cancel);
         };
         m_session->m_setStatusText = [this](const QString& text) { m_status = text; };
     }
@@ -26,12 +27,7 @@ protected:
         m_session->m_strSearchText = text;
         return m_session->RunSearch();
     }
-    QList<int> ids() const {
-        QList<int> result;
-        for (const SearchRow& row : m_session->rows())
-            result << row.id;
-        return result;
-    }
+    QList<int> ids() const { return listedIds(*m_session); }
 
     std::unique_ptr<SearchSession> m_session;
     RecordedMessages m_messages;
@@ -199,7 +195,7 @@ TEST_F(SearchSessionTest, ProximityQueryReachesTheEngine) {
 
 TEST_F(SearchSessionTest, EngineAnswersOtherThanAnIdListAreNotFound) {
     for (const char* answer : {"(1) OR 1=1", "()", "(1,)", "(,1)", "1,2", "(1 2)"}) {
-        m_session->m_search = [answer](const QString&, const QString&, int) {
+        m_session->m_search = [answer](const QString&, const QString&, int, Cancellation*) {
             return FulltextAnswer{QString::fromLatin1(answer)};
         };
         EXPECT_EQ(run("příjmů"), SearchSession::Outcome::NotFound) << answer;
@@ -273,7 +269,7 @@ TEST_F(SearchSessionTest, LargeHitListsAreTaken) {
     QStringList hits;
     for (int i = 100000; i < 160000; ++i)
         hits << QString::number(i);
-    m_session->m_search = [&hits](const QString&, const QString&, int) {
+    m_session->m_search = [&hits](const QString&, const QString&, int, Cancellation*) {
         return FulltextAnswer{QStringLiteral("(10,") + hits.join(',') + QStringLiteral(")")};
     };
     ASSERT_EQ(run("příjmů"), SearchSession::Outcome::Shown);

@@ -1,6 +1,7 @@
 #include "navigation/ui/CsIndexPage.h"
 
 #include "navigation/ui/NavigationApp.h"
+#include "navigation/ui/SlicedFetch.h"
 #include "navigation/ui/TvFormView.h"
 #include "navigation/ui/WaitCursor.h"
 #include "platform/LaunchFlags.h"
@@ -14,7 +15,14 @@
 #include <QTreeView>
 
 CsIndexPage::CsIndexPage(CTvFormView& host, NavigationApp& app)
-    : CsFormPage(IDD_INDEX, host, app), m_session(app.database()) {
+    : CsFormPage(IDD_INDEX, host, app), m_session(app.database()),
+      m_pFetch(new SlicedFetch(
+          this, [this](int nMaxRows) { return m_session.FetchMore(nMaxRows); },
+          [this] {
+              // The whole count, once the last part is in.
+              if (isVisible())
+                  ShowCounter();
+          })) {
     m_session.m_setStatusText = [this](const QString& text) { m_app.SetStatusText(text); };
 }
 
@@ -81,7 +89,10 @@ void CsIndexPage::FillIndex() {
     const int typ = m_cbTyp ? m_cbTyp->currentData().toInt() : -1;
     if (m_list)
         m_list->setUpdatesEnabled(false);
-    m_session.FillIndex(choice, oblast, typ);
+    m_pFetch->stop();
+    if (m_session.Start(choice, oblast, typ))
+        m_pFetch->begin();
+    ShowCounter();
     if (m_list)
         m_list->setUpdatesEnabled(true);
 }
@@ -91,6 +102,8 @@ void CsIndexPage::QuickFind() {
         m_strQuickFind = m_editQuickFind->text();
     if (!m_list)
         return;
+    // The first row that starts with the text may not have been read yet.
+    m_pFetch->finish();
     const int row = m_session.QuickFind(m_strQuickFind);
     const QAbstractItemModel* model = m_list->model();
     const int rowHeight = m_list->sizeHintForRow(0);

@@ -4,6 +4,7 @@
 #include "navigation/ui/CsFormPage.h"
 
 class QLineEdit;
+class SlicedFetch;
 class QTreeView;
 
 // The "Index" tab: the documents in one of four alphabetical orders, narrowed by area and type;
@@ -30,4 +31,7 @@ public:
     QComboBox* m_cbIndex = nullptr;
     QLineEdit* m_editQuickFind = nullptr;
     IndexSession m_session;
+
+private:
+    SlicedFetch* m_pFetch;
 };

@@ -2,32 +2,26 @@
 
 #include "navigation/DocumentListModel.h"
 #include "navigation/ui/NavigationApp.h"
+#include "navigation/ui/SlicedFetch.h"
 #include "navigation/ui/TvFormView.h"
 #include "navigation/ui/WaitCursor.h"
 #include "platform/LaunchFlags.h"
 #include "platform/ResourceIds.h"
 #include "platform/Strings.h"
 
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QTimer>
 #include <QTreeView>
-
-namespace {
-// A long list is read in parts so that the window never stands still: the first screen at once,
-// then parts of about this many milliseconds from the event loop.
-constexpr int kFirstRows = 1000;
-constexpr int kRowsPerStep = 500;
-constexpr int kSliceMs = 8;
-} // namespace
 
 CsListFormPage::CsListFormPage(int nTemplateId, CTvFormView& host, NavigationApp& app)
     : CsFormPage(nTemplateId, host, app), m_session(app.database(), nTemplateId),
-      m_pFetchTimer(new QTimer(this)) {
-    m_pFetchTimer->setSingleShot(true);
-    connect(m_pFetchTimer, &QTimer::timeout, this, [this] { fetchRows(0); });
-}
+      m_pFetch(new SlicedFetch(
+          this, [this](int nMaxRows) { return fetchRows(nMaxRows); },
+          [this] {
+              // The whole count, once the last part is in.
+              if (isVisible())
+                  ShowCounter();
+          })) {}
 
 void CsListFormPage::InitBaseCondition() {
     m_strBaseCondition = m_session.m_strBaseCondition;
@@ -70,30 +64,21 @@ void CsListFormPage::FillList(const QString& strFilter) {
     if (!m_list)
         return;
     const WaitCursor wait;
-    m_pFetchTimer->stop();
+    m_pFetch->stop();
     // A failed fill keeps the rows listed before it.
     if (m_session.Start(strFilter)) {
         m_pModel->clear();
-        fetchRows(kFirstRows);
+        m_pFetch->begin();
     }
     m_nPosition = 0;
     ShowCounter();
 }
 
-void CsListFormPage::fetchRows(int nFirstRows) {
+bool CsListFormPage::fetchRows(int nMaxRows) {
     const qsizetype shown = m_pModel->rowCount();
-    bool bMore = m_session.FetchMore(nFirstRows > 0 ? nFirstRows : kRowsPerStep);
-    if (nFirstRows == 0) {
-        QElapsedTimer slice;
-        slice.start();
-        while (bMore && slice.elapsed() < kSliceMs)
-            bMore = m_session.FetchMore(kRowsPerStep);
-    }
+    const bool bMore = m_session.FetchMore(nMaxRows);
     m_pModel->appendRows(m_session.ids().mid(shown), m_session.names().mid(shown));
-    if (bMore)
-        m_pFetchTimer->start(0);
-    else if (nFirstRows == 0 && isVisible())
-        ShowCounter(); // the whole count, once the last part is in
+    return bMore;
 }
 
 void CsListFormPage::OnSelectionChanged(const QItemSelection& selected) {

@@ -5,7 +5,7 @@
 
 class DocumentListModel;
 class QItemSelection;
-class QTimer;
+class SlicedFetch;
 class QTreeView;
 
 // A page with one list of documents from the dokument table; choosing a row opens the document.
@@ -34,8 +34,8 @@ public:
 
 private:
     void OnSelectionChanged(const QItemSelection& selected);
-    // Shows the next part of the list being read; the rest follows from the event loop.
-    void fetchRows(int nFirstRows);
+    // Reads and shows up to `nMaxRows` further rows; whether rows remain.
+    bool fetchRows(int nMaxRows);
 
-    QTimer* m_pFetchTimer = nullptr;
+    SlicedFetch* m_pFetch;
 };

@@ -2,21 +2,23 @@
 
 #include "db/DaoException.h"
 #include "db/Database.h"
-#include "navigation/ui/BackgroundWork.h"
 #include "navigation/ui/NavigationApp.h"
 #include "navigation/ui/TvFormView.h"
 #include "navigation/ui/WaitCursor.h"
-#include "platform/GuiThread.h"
 #include "platform/ProgramFolders.h"
 #include "platform/ResourceIds.h"
+#include "platform/Strings.h"
+#include "search/BackgroundSearch.h"
 #include "search/SearchResultModel.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTreeView>
 
@@ -39,12 +41,15 @@ CsHledatPage::CsHledatPage(CTvFormView& host, NavigationApp& app)
       m_pSession(std::make_unique<SearchSession>(m_pSearchDatabase ? m_pSearchDatabase.get()
                                                                    : app.database(),
                                                  app.folders().GetIndexFolder())) {
-    m_pSession->m_setStatusText = [&app](const QString& text) {
-        runOnGuiThread([&] { app.SetStatusText(text); });
-    };
+    m_pSession->m_setStatusText = [&app](const QString& text) { app.SetStatusText(text); };
+    m_pSearch = std::make_unique<BackgroundSearch>(*m_pSession);
+    connect(m_pSearch.get(), &BackgroundSearch::finished, this,
+            [this](SearchSession::Outcome outcome) { OnSearchFinished(outcome); });
 }
 
 CsHledatPage::~CsHledatPage() {
+    m_pSearch.reset();
+    setBusy(false);
     m_pSession->SaveHistory();
 }
 
@@ -92,10 +97,21 @@ void CsHledatPage::InitControls() {
             connect(edit, &QLineEdit::returnPressed, this, [this] { RunSearch(); });
         }
     }
-    if (auto* button = qobject_cast<QPushButton*>(GetDlgItem(IDC_HLEDAT_BUTTON))) {
-        button->setDefault(true);
-        connect(button, &QPushButton::clicked, this, [this] { RunSearch(); });
+    m_pSearchButton = qobject_cast<QPushButton*>(GetDlgItem(IDC_HLEDAT_BUTTON));
+    if (m_pSearchButton) {
+        m_pSearchButton->setDefault(true);
+        m_strSearchButton = m_pSearchButton->text();
+        connect(m_pSearchButton, &QPushButton::clicked, this, [this] {
+            if (isSearching())
+                CancelSearch();
+            else
+                RunSearch();
+        });
     }
+    m_pEscape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_pEscape->setContext(Qt::WidgetWithChildrenShortcut);
+    m_pEscape->setEnabled(false);
+    connect(m_pEscape, &QShortcut::activated, this, [this] { CancelSearch(); });
     for (QComboBox* combo : {m_cbOblast, m_cbTyp}) {
         if (combo)
             connect(combo, &QComboBox::activated, this, [this] { OnFilterChange(false); });
@@ -172,15 +188,17 @@ void CsHledatPage::fillHistory() {
 }
 
 void CsHledatPage::RunSearch() {
-    const WaitCursor wait;
+    if (!isSearching())
+        m_strTextBefore = m_pSession->m_strSearchText;
     UpdateData(true);
     takeFilters();
-    // A long search keeps the window painting; its own connection leaves the other pages free.
-    SearchSession::Outcome outcome = SearchSession::Outcome::NoScope;
-    if (!runInBackground([&] { outcome = m_pSession->RunSearch(); }))
+    m_strStartedText = m_cbSearch ? m_cbSearch->currentText() : QString();
+    // The window stays alive meanwhile; the search's own connection leaves the other pages free.
+    const std::optional<SearchSession::Outcome> refused = m_pSearch->start();
+    setBusy(isSearching());
+    if (!refused)
         return;
-    fillHistory();
-    switch (outcome) {
+    switch (*refused) {
     case SearchSession::Outcome::EmptyText:
     case SearchSession::Outcome::TooShort:
     case SearchSession::Outcome::TooManyWords:
@@ -188,15 +206,56 @@ void CsHledatPage::RunSearch() {
         if (m_cbSearch)
             m_cbSearch->setFocus();
         break;
+    default:
+        break;
+    }
+}
+
+void CsHledatPage::CancelSearch() {
+    if (!isSearching())
+        return;
+    m_pSearch->cancel();
+    // The searched words of the list shown are those of the search before.
+    m_pSession->m_strSearchText = m_strTextBefore;
+    setBusy(false);
+}
+
+bool CsHledatPage::isSearching() const {
+    return m_pSearch->isRunning();
+}
+
+void CsHledatPage::OnSearchFinished(SearchSession::Outcome outcome) {
+    setBusy(false);
+    fillHistory();
+    switch (outcome) {
     case SearchSession::Outcome::Shown:
     case SearchSession::Outcome::FilteredAway:
     case SearchSession::Outcome::DbError:
         showRows();
-        UpdateData(false);
+        // The text as it was searched (trimmed), unless the user has typed since.
+        if (m_cbSearch && m_cbSearch->currentText() == m_strStartedText)
+            m_cbSearch->setEditText(m_pSession->m_strSearchText);
         break;
     default:
         break;
     }
+}
+
+void CsHledatPage::setBusy(bool bBusy) {
+    if (bBusy == m_bBusy)
+        return;
+    m_bBusy = bBusy;
+    // The busy cursor rather than the wait cursor: the window still takes clicks.
+    if (bBusy)
+        QApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+    else
+        QApplication::restoreOverrideCursor();
+    if (m_pSearchButton) {
+        m_pSearchButton->setText(bBusy ? LoadResString(IDS_SEARCH_CANCEL) : m_strSearchButton);
+        m_pSearchButton->setToolTip(bBusy ? LoadResString(IDS_SEARCH_CANCEL_TIP) : QString());
+    }
+    if (m_pEscape)
+        m_pEscape->setEnabled(bBusy);
 }
 
 void CsHledatPage::OpenRow(int nRow) {

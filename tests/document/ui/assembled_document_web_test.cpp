@@ -103,6 +103,7 @@ TEST_F(AssembledDocumentTest, AHitOpenedFromTheSearchPageShowsTheSearchedWordsMa
     ASSERT_NE(page, nullptr);
     page->m_cbSearch->setEditText(QStringLiteral("tiskopisy"));
     page->RunSearch();
+    ASSERT_TRUE(waitUntil([page] { return !page->isSearching(); }));
     ASSERT_EQ(page->m_pModel->rowCount(), 1) << messages.texts.join(" | ");
 
     page->m_list->setCurrentIndex(page->m_pModel->index(0, 0));

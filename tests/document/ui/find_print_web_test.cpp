@@ -136,6 +136,7 @@ TEST_F(FindPrintTest, SearchedWordsStepForwardAndBackWithWrapAtBothEnds) {
     ASSERT_NE(page, nullptr);
     page->m_cbSearch->setEditText(QStringLiteral("daň příjem"));
     page->RunSearch();
+    ASSERT_TRUE(waitUntil([page] { return !page->isSearching(); }));
     ASSERT_EQ(page->m_pModel->rowCount(), 1) << messages.texts.join(" | ");
     page->m_list->setCurrentIndex(page->m_pModel->index(0, 0));
     ASSERT_TRUE(waitUntil([&] {

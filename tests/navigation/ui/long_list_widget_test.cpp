@@ -1,7 +1,9 @@
 #include "NavigationTestSupport.h"
+#include "navigation/ui/CsIndexPage.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QTimer>
 
 namespace {
@@ -20,8 +22,9 @@ protected:
         m_database->executeScript(
             QStringLiteral(
                 "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
-                "INSERT INTO dokument (ID, jmeno, pohled, poradi) "
-                "SELECT 10000 + i, printf('Žádost %05d', i), 1, 0 FROM n;")
+                "INSERT INTO dokument (ID, jmeno, norma, pohled, poradi) "
+                "SELECT 10000 + i, printf('Žádost %05d', i), printf('%d/2099 Sb.', i), 1, 0 "
+                "FROM n;")
                 .arg(kExtra));
     }
 
@@ -31,6 +34,24 @@ protected:
         clock.start();
         while (page->GetRowCount() < rows && clock.elapsed() < 20000)
             wait(5);
+    }
+
+    static CsIndexPage* indexPage(const CTvFormView& view) {
+        return dynamic_cast<CsIndexPage*>(view.GetPage(4));
+    }
+    static QStringList indexRows(const IndexSession& session) {
+        QStringList texts;
+        for (int row = 0; row < session.GetRowCount(); ++row)
+            texts << session.rowText(row);
+        return texts;
+    }
+
+    // The rows of the index by number, read in one go.
+    QStringList numbered() const {
+        IndexSession session(m_database.get());
+        session.InitBaseCondition();
+        session.FillIndex(IndexSession::ByNumber, 0, -1);
+        return indexRows(session);
     }
 
     static constexpr int kExtra = 4000;
@@ -67,5 +88,56 @@ TEST_F(LongList, ARefillDuringTheReadingStartsAfresh) {
     finish(obsah, kAll);
     EXPECT_EQ(obsah->GetRowCount(), kAll);
     EXPECT_TRUE(m_messages.texts.isEmpty());
+}
+
+TEST_F(LongList, TheIndexIsReadInPartsWithoutTakingTheShownPagesCounter) {
+    const QStringList whole = numbered();
+    const int kNumbered = int(whole.size());
+    ASSERT_GE(kNumbered, kExtra);
+    auto view = makeView();
+    CsIndexPage* index = indexPage(*view);
+    ASSERT_NE(index, nullptr);
+    EXPECT_GT(index->m_session.GetRowCount(), 100);
+    EXPECT_LT(index->m_session.GetRowCount(), kNumbered);
+    CsListFormPage* obsah = listPage(*view, 0);
+    finish(obsah, kAll);
+    QElapsedTimer clock;
+    clock.start();
+    while (index->m_session.GetRowCount() < kNumbered && clock.elapsed() < 20000)
+        wait(5);
+    wait(20);
+    // The parts joined give the list a fill in one go gives, in the same order.
+    const QStringList sliced = indexRows(index->m_session);
+    ASSERT_EQ(sliced.size(), kNumbered);
+    EXPECT_EQ(index->GetCounterText(), QStringLiteral("(0/%1)").arg(kNumbered));
+    // The hidden index page does not put its count into the status bar.
+    EXPECT_EQ(m_app.lastStatus(), QStringLiteral("(0/%1)").arg(kAll));
+    EXPECT_EQ(sliced, whole);
+    EXPECT_TRUE(m_messages.texts.isEmpty());
+}
+
+TEST_F(LongList, AQuickFindInTheIndexFindsARowNotReadYet) {
+    const int kNumbered = int(numbered().size());
+    auto view = makeView();
+    CsIndexPage* index = indexPage(*view);
+    ASSERT_NE(index, nullptr);
+    view->GetTabWnd()->setCurrentIndex(4);
+    ASSERT_LT(index->m_session.GetRowCount(), kNumbered);
+    index->m_editQuickFind->setText(QStringLiteral("3999/2099"));
+    EXPECT_EQ(index->m_session.GetRowCount(), kNumbered);
+    const int top = index->m_list->indexAt(QPoint(2, 2)).row();
+    ASSERT_GE(top, 0);
+    EXPECT_TRUE(index->m_session.rowText(top).startsWith(QStringLiteral("3999/2099 Sb. - ")))
+        << index->m_session.rowText(top).toStdString();
+    // A new choice during the reading starts afresh: the list by name.
+    index->m_cbIndex->setCurrentIndex(IndexSession::ByName);
+    emit index->m_cbIndex->activated(IndexSession::ByName);
+    QElapsedTimer clock;
+    clock.start();
+    while (index->m_session.GetRowCount() < kAll && clock.elapsed() < 20000)
+        wait(5);
+    EXPECT_EQ(index->m_session.GetRowCount(), kAll);
+    EXPECT_EQ(index->m_session.rowText(kAll - 1), QStringLiteral("Žádost 04000"));
+    EXPECT_EQ(m_app.lastStatus(), QStringLiteral("(0/%1)").arg(kAll));
 }
 } // namespace

@@ -1,4 +1,5 @@
 #include "app/ui/ReaderPages.h"
+#include "db/Cancellation.h"
 #include "navigation/ui/NavigationTestSupport.h"
 #include "navigation/ui/TvFormView.h"
 #include "platform/Registry.h"
@@ -9,18 +10,23 @@
 #include "search/SearchResultModel.h"
 #include "search/ui/CsHledatPage.h"
 #include "support/RecordedMessages.h"
+#include "support/WaitUntil.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QThread>
 #include <QTreeView>
+#include <atomic>
 
 namespace {
 class HledatPage : public SearchFixture {
@@ -48,7 +54,30 @@ protected:
     }
     void search(CsHledatPage& page, const QString& text) {
         page.m_cbSearch->setEditText(text);
-        qobject_cast<QPushButton*>(page.GetDlgItem(IDC_HLEDAT_BUTTON))->click();
+        button(page)->click();
+        EXPECT_TRUE(waitUntil([&page] { return !page.isSearching(); }));
+    }
+    static QPushButton* button(const CsHledatPage& page) {
+        return qobject_cast<QPushButton*>(page.GetDlgItem(IDC_HLEDAT_BUTTON));
+    }
+    // An engine that answers only once its search is cancelled (or after half a minute), as a
+    // search of a very large collection takes long.
+    SearchSession::SearchFunction blockingEngine() {
+        return [this](const QString&, const QString&, int, Cancellation* cancel) {
+            ++m_nBlocked;
+            QElapsedTimer clock;
+            clock.start();
+            while (!(cancel && cancel->isCancelled()) && clock.elapsed() < 30000)
+                QThread::msleep(1);
+            return FulltextAnswer{QStringLiteral("(10,11,12,20,21)")};
+        };
+    }
+    // Makes the page's window the active one, as shortcuts need.
+    static void activate(CsHledatPage& page) {
+        QWidget* window = page.window();
+        window->show();
+        QApplication::setActiveWindow(window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     }
     static QStringList column(const CsHledatPage& page, int c) {
         QStringList texts;
@@ -67,6 +96,7 @@ protected:
     RecordedMessages m_messages;
     std::unique_ptr<CTvFormView> m_view;
     QStringList m_navigated;
+    std::atomic<int> m_nBlocked = 0;
 };
 } // namespace
 
@@ -138,7 +168,8 @@ TEST_F(HledatPage, SearchBoxTakesNoMoreThanTheLongestText) {
     edit->insert(QString("silniční ").repeated(40));
     const QString text = page->m_cbSearch->currentText();
     EXPECT_EQ(text.size(), SearchSession::kMaxSearchTextLength);
-    qobject_cast<QPushButton*>(page->GetDlgItem(IDC_HLEDAT_BUTTON))->click();
+    button(*page)->click();
+    ASSERT_TRUE(waitUntil([&page] { return !page->isSearching(); }));
     EXPECT_EQ(page->m_cbSearch->itemText(0), text);
     EXPECT_EQ(m_messages.texts, QStringList{LoadResString(IDS_NOTHING_FOUND)});
 }
@@ -178,4 +209,74 @@ TEST_F(HledatPage, TabIntoTheResultsOpensNothingUntilTheUserChooses) {
     EXPECT_EQ(opened.size(), 1);
     EXPECT_EQ(m_navigated.size(), 1);
     EXPECT_EQ(m_app.lastStatus(), "(2/3)");
+}
+
+TEST_F(HledatPage, CancelStopsTheSearchAndKeepsTheListAndHistory) {
+    auto page = makePage();
+    activate(*page);
+    search(*page, "silniční");
+    ASSERT_EQ(column(*page, 0), QStringList{"12/2020 Sb."});
+    const QString searchLabel = button(*page)->text();
+
+    page->session().m_search = blockingEngine();
+    page->m_cbSearch->setEditText("daň");
+    button(*page)->click();
+    ASSERT_TRUE(page->isSearching());
+    // The window goes on: the button now cancels, the cursor says the program is busy.
+    EXPECT_EQ(button(*page)->text(), LoadResString(IDS_SEARCH_CANCEL));
+    ASSERT_TRUE(QApplication::overrideCursor());
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+    ASSERT_TRUE(waitUntil([this] { return m_nBlocked == 1; }));
+    button(*page)->click();
+    EXPECT_FALSE(page->isSearching());
+    EXPECT_EQ(button(*page)->text(), searchLabel);
+    EXPECT_FALSE(QApplication::overrideCursor());
+    settle(100);
+    EXPECT_TRUE(m_messages.texts.isEmpty()) << m_messages.texts.join('|').toStdString();
+    EXPECT_EQ(column(*page, 0), QStringList{"12/2020 Sb."});
+    EXPECT_EQ(page->m_cbSearch->count(), 1);
+    EXPECT_EQ(page->m_cbSearch->itemText(0), "silniční");
+    // The find commands still step through the words of the list shown.
+    EXPECT_EQ(page->searchText(), "silniční");
+
+    // Esc cancels too, wherever the focus is on the page.
+    button(*page)->click();
+    ASSERT_TRUE(waitUntil([this] { return m_nBlocked == 2; }));
+    page->m_list->setFocus();
+    QTest::keyClick(page->m_list, Qt::Key_Escape);
+    EXPECT_FALSE(page->isSearching());
+    EXPECT_EQ(button(*page)->text(), searchLabel);
+    settle(100);
+    EXPECT_EQ(column(*page, 0), QStringList{"12/2020 Sb."});
+    EXPECT_EQ(page->m_cbSearch->count(), 1);
+    EXPECT_TRUE(m_messages.texts.isEmpty()) << m_messages.texts.join('|').toStdString();
+}
+
+TEST_F(HledatPage, ANewSearchOvertakesTheRunningOneWhoseResultsNeverShow) {
+    auto page = makePage();
+    const SearchSession::SearchFunction real = page->session().m_search;
+    page->session().m_search = blockingEngine();
+    page->m_cbSearch->setEditText("daň");
+    button(*page)->click();
+    ASSERT_TRUE(waitUntil([this] { return m_nBlocked == 1; }));
+    // Enter in the search box starts the new search at once.
+    page->session().m_search = real;
+    page->m_cbSearch->setEditText("silniční");
+    emit page->m_cbSearch->lineEdit()->returnPressed();
+    ASSERT_TRUE(waitUntil([&page] { return !page->isSearching(); }));
+    settle(100);
+    EXPECT_EQ(column(*page, 0), QStringList{"12/2020 Sb."});
+    EXPECT_EQ(page->m_cbSearch->count(), 1);
+    EXPECT_EQ(page->m_cbSearch->itemText(0), "silniční");
+    EXPECT_FALSE(QApplication::overrideCursor());
+    EXPECT_TRUE(m_messages.texts.isEmpty()) << m_messages.texts.join('|').toStdString();
+    // A page closed during a search waits for nothing long.
+    page->session().m_search = blockingEngine();
+    button(*page)->click();
+    ASSERT_TRUE(waitUntil([this] { return m_nBlocked == 2; }));
+    QElapsedTimer clock;
+    clock.start();
+    page.reset();
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_FALSE(QApplication::overrideCursor());
 }
