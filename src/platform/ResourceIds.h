@@ -84,7 +84,7 @@ constexpr unsigned IDS_INDEX_OUTDATED = 64616;
 constexpr unsigned IDS_SEARCH_TOO_MANY_WORDS = 65100;
 constexpr unsigned IDS_SEARCH_TEXT_TOO_LONG = 65101;
 constexpr unsigned IDS_INDEX_DAMAGED = 65102;
-constexpr unsigned IDS_SEARCH_CANCEL = 65200;     // the search button while a search runs
+constexpr unsigned IDS_SEARCH_CANCEL = 65200; // the search button while a search runs
 constexpr unsigned IDS_SEARCH_CANCEL_TIP = 65201;
 
 // Dialog templates

@@ -4,6 +4,7 @@
 #include "db/DaoException.h"
 #include "db/Database.h"
 #include "morphology/Lemmatizer.h"
+#include "search/ComposedText.h"
 #include "search/CzechTokenizer.h"
 #include "search/FulltextQuery.h"
 #include "search/HtmlText.h"
@@ -17,8 +18,6 @@
 #include <mutex>
 #include <optional>
 #include <sys/stat.h>
-#include <unicode/bytestream.h>
-#include <unicode/normalizer2.h>
 #include <vector>
 
 namespace {
@@ -40,19 +39,6 @@ const char* const kIndexSchema =
     "INSERT INTO sekceText (sekceText, rank) VALUES ('hashsize', 67108864);"
     "INSERT INTO dokumentText (dokumentText, rank) VALUES ('hashsize', 67108864);"
     "PRAGMA cache_size = -65536;";
-
-// Text as the index holds it: composed (NFC), so that a decomposed "č" is one letter. Texts are
-// almost always composed already, and ICU checks that without copying them.
-std::string searchableText(std::string text) {
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
-    if (U_FAILURE(status) || nfc->isNormalizedUTF8(text, status) || U_FAILURE(status))
-        return text;
-    std::string composed;
-    icu::StringByteSink<std::string> sink(&composed, int32_t(text.size()));
-    nfc->normalizeUTF8(0, text, sink, nullptr, status);
-    return U_SUCCESS(status) ? composed : text;
-}
 
 // What an open index file holds: the tables of this format, an index of an older format (one
 // with the text table but another version), or something else (not SQLite, emptied, tables gone).
@@ -116,7 +102,7 @@ void indexSections(sqlite3* source, sqlite3* index, IndexBuildStats& stats) {
     Statement write(index, "INSERT INTO sekceText (rowid, obsah) VALUES (?, ?)");
     while (read.step()) {
         write.bindInt(1, read.columnInt(0));
-        write.bindUtf8(2, searchableText(htmlToTextUtf8(read.columnUtf8(1))));
+        write.bindUtf8(2, composedUtf8(htmlToTextUtf8(read.columnUtf8(1))));
         write.execute();
         ++stats.sections;
     }
@@ -127,8 +113,8 @@ void indexDocuments(sqlite3* source, sqlite3* index, IndexBuildStats& stats) {
     Statement write(index, "INSERT INTO dokumentText (rowid, jmeno, norma) VALUES (?, ?, ?)");
     while (read.step()) {
         write.bindInt(1, read.columnInt(0));
-        write.bindUtf8(2, searchableText(read.columnUtf8(1)));
-        write.bindUtf8(3, searchableText(read.columnUtf8(2)));
+        write.bindUtf8(2, composedUtf8(read.columnUtf8(1)));
+        write.bindUtf8(3, composedUtf8(read.columnUtf8(2)));
         write.execute();
         ++stats.documents;
     }

@@ -1,5 +1,6 @@
 #include "search/FulltextQuery.h"
 
+#include "search/ComposedText.h"
 #include "search/CzechTokenizer.h"
 
 #include <QRegularExpression>
@@ -183,7 +184,7 @@ QString nearExpression(const QString& inner, int distance, const LemmaResolver* 
 } // namespace
 
 QStringList fulltextTokens(const QString& text) {
-    const QList<uint> points = text.normalized(QString::NormalizationForm_C).toUcs4();
+    const QList<uint> points = composed(text).toUcs4();
     QStringList tokens;
     QString token;
     for (const uint point : points) {

@@ -153,6 +153,8 @@ TEST_F(FulltextIndex, DecomposedLettersAreIndexedAsComposed) {
         "WHERE ID = 4"));
     BuildFulltextIndex(*m_database, indexFolder());
     EXPECT_EQ(search("kočárek"), "(40)");
+    // A decomposed query is composed the same way.
+    EXPECT_EQ(search(QString::fromUtf8("ko\u010da\u0301rek")), "(40)");
     EXPECT_EQ(search("kočárcích", ScopeName), "(40)");
     EXPECT_EQ(search("koc"), "");
 }
