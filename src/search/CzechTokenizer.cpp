@@ -2,6 +2,7 @@
 
 #include "morphology/Lemmatizer.h"
 #include "morphology/WordTokens.h"
+#include "search/FormTokenTable.h"
 
 #include <sqlite3.h>
 #include <string_view>
@@ -13,14 +14,22 @@ struct Context {
     Lemmatizer* lemmatizer;
     // The lemmas of every form met: the caller's map when it asked for them, else our own.
     std::shared_ptr<FormLemmas> seen;
-    // The lemma token being sent, kept so that sending one needs no allocation.
-    std::string token;
+    // The "=lemma" tokens sent after each form met.
+    FormTokenTable tokens;
 };
 
-const std::vector<std::string>& formLemmas(Context& context, const std::string& form) {
-    if (const auto found = context.seen->find(form); found != context.seen->end())
-        return found->second;
-    return context.seen->emplace(form, context.lemmatizer->lemmas(form)).first->second;
+const std::vector<std::string>& lemmaTokens(Context& context, const std::string& form) {
+    if (const std::vector<std::string>* found = context.tokens.find(form))
+        return *found;
+    auto known = context.seen->find(form);
+    if (known == context.seen->end())
+        known = context.seen->emplace(form, context.lemmatizer->lemmas(form)).first;
+    std::vector<std::string> tokens;
+    for (const std::string& lemma : known->second) {
+        if (lemma != form)
+            tokens.push_back(kLemmaMark + lemma);
+    }
+    return context.tokens.insert(form, std::move(tokens));
 }
 
 int sendToken(TokenCallback callback, void* pCtx, int flags, std::string_view token,
@@ -34,12 +43,8 @@ int tokenizeDocument(Context& context, void* pCtx, std::string_view text, TokenC
         rc = sendToken(callback, pCtx, 0, word, begin, end);
         if (rc != SQLITE_OK)
             return false;
-        for (const std::string& lemma : formLemmas(context, word)) {
-            if (lemma == word)
-                continue;
-            context.token.resize(1);
-            context.token += lemma;
-            rc = sendToken(callback, pCtx, FTS5_TOKEN_COLOCATED, context.token, begin, end);
+        for (const std::string& token : lemmaTokens(context, word)) {
+            rc = sendToken(callback, pCtx, FTS5_TOKEN_COLOCATED, token, begin, end);
             if (rc != SQLITE_OK)
                 return false;
         }
@@ -108,7 +113,7 @@ bool registerCzechTokenizer(sqlite3* db, Lemmatizer& lemmatizer, std::shared_ptr
     // the connection.
     if (!seen)
         seen = std::make_shared<FormLemmas>();
-    auto* context = new Context{&lemmatizer, std::move(seen), std::string(1, kLemmaMark)};
+    auto* context = new Context{&lemmatizer, std::move(seen), {}};
     fts5_tokenizer methods{xCreate, xDelete, xTokenize};
     return api->xCreateTokenizer(api, kCzechTokenizerName, context, &methods,
                                  [](void* p) { delete static_cast<Context*>(p); }) == SQLITE_OK;
