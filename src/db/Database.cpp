@@ -29,7 +29,10 @@ QString storedValue(sqlite3* db, const char* name) {
 
 sqlite3* openConnection(const QString& path, int flags) {
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
+    // Each connection serves one thread at a time (a search opens its own), so SQLite need not
+    // lock it around every call: reading a row's columns is most of what a list does.
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
+                                   flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString text = db ? sqliteErrorText(db)
                                 : describeSqliteError(rc, QString::fromUtf8(sqlite3_errstr(rc)));

@@ -88,7 +88,7 @@ bool writeFileNoFollow(const QString& path, const QByteArray& bytes) {
         return false;
     struct stat info {};
     bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1 &&
-              info.st_uid == getuid() && ftruncate(fd, 0) == 0;
+              info.st_uid == getuid();
     for (qsizetype done = 0; ok && done < bytes.size();) {
         const ssize_t n =
             write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
@@ -97,6 +97,10 @@ bool writeFileNoFollow(const QString& path, const QByteArray& bytes) {
         ok = n > 0;
         done += n > 0 ? n : 0;
     }
+    // Written over the old text and cut after the new one: a page shown again is written over
+    // blocks it already has. Emptying the file first would free them (a discard on the disk)
+    // and make the file system flush the new text at close, as a file replaced by truncation.
+    ok = ok && ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
     return close(fd) == 0 && ok;
 }
 
