@@ -40,14 +40,19 @@ std::vector<int> parseIdList(const QString& list) {
 }
 } // namespace
 
-// The rows of the documents of the sections in `result` (an IN list) under the filters.
+// The rows of the documents of the sections in `result` (an IN list) under the filters, one per
+// document with the valid-to day of its newest amendment among the hits: grouped before the
+// join, the sort by name or number handles each document once, not each section found.
 QString searchResultSql(const QString& result, int nOblast, int nTyp, int nZobraz,
                         int nSortColumn) {
-    QString sql = QStringLiteral(
-                      "SELECT dokument.id, dokument.norma, dokument.jmeno, sekceNovelizace.datumDo "
-                      "FROM sekceNovelizace INNER JOIN dokument ON sekceNovelizace.dokument = "
-                      "dokument.id WHERE (sekceNovelizace.sekce IN ") +
-                  result + QStringLiteral(") AND (dokument.pohled = 1)");
+    QString sql =
+        QStringLiteral("SELECT dokument.id, dokument.norma, dokument.jmeno, nalezene.datumDo FROM "
+                       "(SELECT sekceNovelizace.dokument, sekceNovelizace.datumDo, "
+                       "max(sekceNovelizace.datumNovelizace) FROM sekceNovelizace WHERE "
+                       "sekceNovelizace.sekce IN ") +
+        result +
+        QStringLiteral(" GROUP BY sekceNovelizace.dokument) AS nalezene INNER JOIN dokument ON "
+                       "nalezene.dokument = dokument.id WHERE (dokument.pohled = 1)");
     if (const QString filter = filterCondition(nOblast, nTyp); !filter.isEmpty())
         sql += QStringLiteral(" AND ") + filter;
     if (const QString novelizace = novelizaceCondition(nZobraz); !novelizace.isEmpty())
@@ -56,7 +61,7 @@ QString searchResultSql(const QString& result, int nOblast, int nTyp, int nZobra
     sql += nSortColumn == 0
                ? QStringLiteral("left(dokument.norma, 255)")
                : QStringLiteral("left(dokument.jmeno, 255), left(dokument.norma, 255)");
-    sql += QStringLiteral(", dokument.ID, datumNovelizace DESC");
+    sql += QStringLiteral(", dokument.ID");
     return sql;
 }
 
