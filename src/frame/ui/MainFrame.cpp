@@ -16,6 +16,7 @@
 #include "frame/ui/ToolbarManager.h"
 #include "frame/ui/ValidOnField.h"
 #include "frame/ui/WindowPlacement.h"
+#include "navigation/ui/SlicedFetch.h"
 #include "navigation/ui/TvFormView.h"
 #include "platform/ProgramFolders.h"
 #include "platform/Registry.h"
@@ -36,8 +37,10 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWebEnginePage>
 
 namespace {
 // X11 modifier masks of the caps and num locks, as key events carry them.
@@ -45,6 +48,8 @@ constexpr quint32 kLockMask = 0x2;
 constexpr quint32 kNumLockMask = 0x10;
 // The tab of the search page.
 constexpr int kSearchTab = IDD_HLEDAT - IDD_OBSAH;
+// The lists go on filling by then even if the start page has not finished loading.
+constexpr int kListHoldMs = 2000;
 } // namespace
 
 CMainFrame::CMainFrame(FrameHost& app, bool /*bShellLaunch*/) : m_app(app) {
@@ -53,6 +58,9 @@ CMainFrame::CMainFrame(FrameHost& app, bool /*bShellLaunch*/) : m_app(app) {
     connect(m_pCommands, &CCommandActions::triggered, this, &CMainFrame::OnCommand);
     connect(m_pCommands, &CCommandActions::hovered, this,
             [this](int id) { OnSetMessageString(static_cast<unsigned>(id)); });
+    // The pane's lists show their first rows at once and read the rest once the start page is
+    // shown: until then the event loop is the page's.
+    SlicedFetch::holdLaterParts();
     OnCreateClient();
     OnCreate();
     RegisterFrameCommands();
@@ -74,7 +82,9 @@ CMainFrame::CMainFrame(FrameHost& app, bool /*bShellLaunch*/) : m_app(app) {
     qApp->installEventFilter(this);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    SlicedFetch::releaseLaterParts();
+}
 
 void CMainFrame::OnCreateClient() {
     m_wndSplitter = new CsSplitterWnd(this);
@@ -185,6 +195,13 @@ QString CMainFrame::GetIdleMessage() const {
 
 void CMainFrame::ShowFavouritesAndStart() {
     m_pFavourites->RebuildFavourites();
+    auto* release = new QObject(this);
+    const auto releaseLists = [release] {
+        SlicedFetch::releaseLaterParts();
+        release->deleteLater();
+    };
+    connect(m_pHtmlView->page(), &QWebEnginePage::loadFinished, release, releaseLists);
+    QTimer::singleShot(kListHoldMs, release, releaseLists);
     m_pHtmlView->ShowStartPage();
 }
 

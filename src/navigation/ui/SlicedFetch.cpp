@@ -2,12 +2,21 @@
 
 #include <QElapsedTimer>
 #include <QTimer>
+#include <algorithm>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace {
 constexpr int kFirstRows = 200;
 constexpr int kRowsPerStep = 500;
 constexpr int kSliceMs = 8;
+
+bool s_bHolding = false;
+std::vector<SlicedFetch*>& waitingFetches() {
+    static std::vector<SlicedFetch*> waiting;
+    return waiting;
+}
 } // namespace
 
 SlicedFetch::SlicedFetch(QObject* parent, std::function<bool(int)> fetch,
@@ -18,27 +27,54 @@ SlicedFetch::SlicedFetch(QObject* parent, std::function<bool(int)> fetch,
     connect(m_pTimer, &QTimer::timeout, this, [this] { step(); });
 }
 
+SlicedFetch::~SlicedFetch() {
+    stop();
+}
+
+void SlicedFetch::holdLaterParts() {
+    s_bHolding = true;
+}
+
+void SlicedFetch::releaseLaterParts() {
+    s_bHolding = false;
+    for (SlicedFetch* fetch : std::exchange(waitingFetches(), {})) {
+        fetch->m_bWaiting = false;
+        fetch->m_pTimer->start(0);
+    }
+}
+
 void SlicedFetch::begin() {
-    m_pTimer->stop();
+    stop();
     if (m_fetch(kFirstRows))
+        continueLater();
+}
+
+void SlicedFetch::continueLater() {
+    if (!s_bHolding) {
         m_pTimer->start(0);
+        return;
+    }
+    m_bWaiting = true;
+    waitingFetches().push_back(this);
 }
 
 void SlicedFetch::stop() {
     m_pTimer->stop();
+    if (std::exchange(m_bWaiting, false))
+        std::erase(waitingFetches(), this);
 }
 
 void SlicedFetch::finish() {
-    if (!m_pTimer->isActive())
+    if (!isRunning())
         return;
-    m_pTimer->stop();
+    stop();
     while (m_fetch(std::numeric_limits<int>::max())) {
     }
     m_finished();
 }
 
 bool SlicedFetch::isRunning() const {
-    return m_pTimer->isActive();
+    return m_pTimer->isActive() || m_bWaiting;
 }
 
 void SlicedFetch::step() {

@@ -13,6 +13,12 @@ public:
     // `fetch(n)` reads up to n further rows and answers whether rows remain; `finished` runs
     // once the last of a fill's later parts is in.
     SlicedFetch(QObject* parent, std::function<bool(int)> fetch, std::function<void()> finished);
+    ~SlicedFetch() override;
+
+    // While held, fills read their first part only and wait with the rest: the window's start
+    // leaves the event loop to the first page's loading. Released, every waiting fill goes on.
+    static void holdLaterParts();
+    static void releaseLaterParts();
 
     // Reads the first part of a fill just started; the rest follows from the event loop.
     void begin();
@@ -24,8 +30,11 @@ public:
 
 private:
     void step();
+    void continueLater();
 
     std::function<bool(int)> m_fetch;
     std::function<void()> m_finished;
     QTimer* m_pTimer;
+    // The rest of a fill begun while the later parts were held.
+    bool m_bWaiting = false;
 };

@@ -1,5 +1,6 @@
 #include "NavigationTestSupport.h"
 #include "navigation/ui/CsIndexPage.h"
+#include "navigation/ui/SlicedFetch.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -71,6 +72,27 @@ TEST_F(LongList, TheFirstScreenIsShownAtOnceAndTheRestFollowsInOrder) {
     EXPECT_EQ(names.last(), QStringLiteral("Žádost %1").arg(kExtra, 5, 10, QLatin1Char('0')));
     // Once the last part is in, the shown page's counter tells the whole count.
     EXPECT_EQ(m_app.lastStatus(), QStringLiteral("(0/%1)").arg(kAll));
+}
+
+// While the window's start holds the later parts, a list keeps its first part; a quick find
+// still reads the whole index, and the release lets the rest follow.
+TEST_F(LongList, HeldListsWaitForTheReleaseAndAQuickFindDoesNot) {
+    SlicedFetch::holdLaterParts();
+    auto view = makeView();
+    CsListFormPage* obsah = listPage(*view, 0);
+    CsIndexPage* index = indexPage(*view);
+    ASSERT_NE(index, nullptr);
+    const int first = obsah->GetRowCount();
+    ASSERT_LT(first, kAll);
+    wait(50);
+    EXPECT_EQ(obsah->GetRowCount(), first);
+    view->GetTabWnd()->setCurrentIndex(4);
+    index->m_editQuickFind->setText(QStringLiteral("3999/2099"));
+    EXPECT_EQ(index->m_session.GetRowCount(), int(numbered().size()));
+    SlicedFetch::releaseLaterParts();
+    finish(obsah, kAll);
+    EXPECT_EQ(obsah->GetRowCount(), kAll);
+    EXPECT_TRUE(m_messages.texts.isEmpty());
 }
 
 TEST_F(LongList, ARefillDuringTheReadingStartsAfresh) {
