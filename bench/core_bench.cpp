@@ -48,13 +48,14 @@ int largestDocument(Database& database) {
                                 "ORDER BY count(*) DESC LIMIT 1");
 }
 
-void BM_ContentsList(benchmark::State& state) {
+// The contents list, of one area when `area` is not 0.
+void contentsList(benchmark::State& state, int area) {
     Collection& c = collection();
     if (!c.database)
         return state.SkipWithError("no generated collection");
     for (auto _ : state) {
         CrDokumentNames set(*c.database);
-        set.m_strFilter = baseConditionForTemplate(131);
+        set.m_strFilter = joinConditions({baseConditionForTemplate(131), areaCondition(area)});
         set.m_strSort = set.m_strDefaultSort;
         set.Open();
         long rows = 0;
@@ -64,6 +65,14 @@ void BM_ContentsList(benchmark::State& state) {
         }
         state.counters["rows"] = static_cast<double>(rows);
     }
+}
+
+void BM_ContentsList(benchmark::State& state) {
+    contentsList(state, 0);
+}
+
+void BM_ContentsListByArea(benchmark::State& state) {
+    contentsList(state, 3);
 }
 
 void plainQuery(benchmark::State& state, const char* sql, int parameter = 0) {
@@ -266,7 +275,25 @@ std::string formsExpression(const QString& indexFolder, const std::string& word)
 
 // The same match in a plain unicode61 index of the same texts (bench/run.sh builds it beside
 // the collection), joined to the documents as the reader joins its hits.
-void BM_PlainSearch(benchmark::State& state, const char* word) {
+// An FTS5 expression in which each "{word}" stands for the OR of that word's forms.
+std::string plainExpression(const QString& indexFolder, const std::string& pattern) {
+    std::string expression;
+    for (std::size_t at = 0; at < pattern.size();) {
+        const std::size_t open = pattern.find('{', at);
+        const std::size_t close = pattern.find('}', open);
+        if (open == std::string::npos || close == std::string::npos) {
+            expression += pattern.substr(at);
+            break;
+        }
+        expression += pattern.substr(at, open - at) + '(' +
+                      formsExpression(indexFolder, pattern.substr(open + 1, close - open - 1)) +
+                      ')';
+        at = close + 1;
+    }
+    return expression;
+}
+
+void BM_PlainSearch(benchmark::State& state, const char* pattern) {
     Collection& c = collection();
     if (!c.database)
         return state.SkipWithError("no generated collection");
@@ -280,7 +307,7 @@ void BM_PlainSearch(benchmark::State& state, const char* word) {
         sqlite3_close(db);
         return state.SkipWithError("no plain index (bench/run.sh builds it)");
     }
-    const std::string match = formsExpression(c.folders.GetIndexFolder(), word);
+    const std::string match = plainExpression(c.folders.GetIndexFolder(), pattern);
     const char* sql =
         "SELECT d.ID, d.norma, d.jmeno, s.datumDo FROM dokumentSekce s JOIN dokument d ON d.ID = "
         "s.dokument WHERE s.sekce IN (SELECT rowid FROM ft.sekceText WHERE sekceText MATCH ?1 "
@@ -307,6 +334,7 @@ void BM_PlainSearch(benchmark::State& state, const char* word) {
 } // namespace
 
 BENCHMARK(BM_ContentsList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ContentsListByArea)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainContentsQuery)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainContentsQueryByArea)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AssembleLargestDocument)->Unit(benchmark::kMillisecond);
@@ -319,7 +347,16 @@ BENCHMARK_CAPTURE(BM_IndexQuickFind, late_prefix, "zákon č. 650/")->Unit(bench
 BENCHMARK_CAPTURE(BM_IndexQuickFind, no_match, "žádná taková")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IndexOpenRow)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Search, platce, "plátce")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_PlainSearch, platce, "plátce")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PlainSearch, platce, "{plátce}")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Search, dan, "daň")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_PlainSearch, dan, "daň")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PlainSearch, dan, "{daň}")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, dan_platce, "daň plátce")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PlainSearch, dan_platce, "{daň} AND {plátce}")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, phrase, "\"účetní jednotka\"")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PlainSearch, phrase, "\"účetní jednotka\"")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, near, "zaměstnanec u pojistné")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PlainSearch, near, "NEAR(\"zaměstnanec\" \"pojistné\", 8)")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, dan_or_clo, "daň nebo clo")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PlainSearch, dan_or_clo, "{daň} OR {clo}")->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
