@@ -115,12 +115,20 @@ std::vector<std::string> Lemmatizer::dictionaryLemmas(const std::string& form) c
     const QString word = fromStd(form);
     if (!czechLetters(word))
         return result;
-    for (const QString& spelling : spellings(word)) {
+    const QStringList candidates = spellings(word);
+    for (const QString& spelling : candidates) {
         // A word the dictionary does not know has no readings.
         const std::vector<HunspellDictionary::Reading> readings =
             hunspell->readings(toStd(spelling));
-        if (readings.empty())
+        if (readings.empty()) {
+            // Spelled in capitals, a word is checked in every case at once; one the dictionary
+            // does not know that way has no reading in another spelling either, and analysing
+            // each of them costs far more than the check.
+            if (spelling == candidates.front() && candidates.size() > 1 &&
+                !hunspell->knows(toStd(candidates.back())))
+                break;
             continue;
+        }
         const auto isLemma = [hunspell](const QString& candidate) {
             const std::string text = toStd(candidate);
             const auto readings = hunspell->readings(text);
