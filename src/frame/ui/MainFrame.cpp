@@ -48,7 +48,7 @@ constexpr quint32 kLockMask = 0x2;
 constexpr quint32 kNumLockMask = 0x10;
 // The tab of the search page.
 constexpr int kSearchTab = IDD_HLEDAT - IDD_OBSAH;
-// The lists go on filling by then even if the start page has not finished loading.
+// The lists go on filling by then even if the first page has not finished loading.
 constexpr int kListHoldMs = 2000;
 } // namespace
 
@@ -58,10 +58,11 @@ CMainFrame::CMainFrame(FrameHost& app, bool /*bShellLaunch*/) : m_app(app) {
     connect(m_pCommands, &CCommandActions::triggered, this, &CMainFrame::OnCommand);
     connect(m_pCommands, &CCommandActions::hovered, this,
             [this](int id) { OnSetMessageString(static_cast<unsigned>(id)); });
-    // The pane's lists show their first rows at once and read the rest once the start page is
+    // The pane's lists show their first rows at once and read the rest once the first page is
     // shown: until then the event loop is the page's.
     SlicedFetch::holdLaterParts();
     OnCreateClient();
+    releaseListsAfterFirstPage();
     OnCreate();
     RegisterFrameCommands();
     m_pHtmlView->RegisterCommands(m_commandTable);
@@ -195,6 +196,10 @@ QString CMainFrame::GetIdleMessage() const {
 
 void CMainFrame::ShowFavouritesAndStart() {
     m_pFavourites->RebuildFavourites();
+    m_pHtmlView->ShowStartPage();
+}
+
+void CMainFrame::releaseListsAfterFirstPage() {
     auto* release = new QObject(this);
     const auto releaseLists = [release] {
         SlicedFetch::releaseLaterParts();
@@ -202,7 +207,6 @@ void CMainFrame::ShowFavouritesAndStart() {
     };
     connect(m_pHtmlView->page(), &QWebEnginePage::loadFinished, release, releaseLists);
     QTimer::singleShot(kListHoldMs, release, releaseLists);
-    m_pHtmlView->ShowStartPage();
 }
 
 void CMainFrame::ApplyLookColours() {

@@ -71,6 +71,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void releaseListsAfterFirstPage();
     void OnCreateClient();
     void OnCreate();
     QWidget* MakeToolbarWidget(const ToolbarEntry& entry);
