@@ -26,6 +26,7 @@ public:
 
     int idAt(int row) const { return m_ids.value(row); }
     QString nameAt(int row) const { return m_names.value(row); }
+    const QStringList& names() const { return m_names; }
 
 private:
     QVector<int> m_ids;

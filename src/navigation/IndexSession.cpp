@@ -89,7 +89,6 @@ bool IndexSession::Start(int nChoice, int nOblast, int nTyp) {
     m_bFetchFailed = false;
     m_nFetchChoice = nChoice;
     m_arrDisplayTitles.clear();
-    m_arrRowTexts.clear();
     m_model.clear();
     m_nPosition = 0;
     try {
@@ -126,7 +125,6 @@ bool IndexSession::FetchMore(int nMaxRows) {
         m_bFetchFailed = true;
         m_bFetching = false;
     }
-    m_arrRowTexts += texts; // shares the texts with the model
     m_model.appendRows(ids, texts);
     if (!m_bFetching)
         m_pSnapshot.reset();
@@ -188,14 +186,16 @@ void IndexSession::readSnapshotRow(QVector<int>& ids, QStringList& texts) {
 }
 
 int IndexSession::QuickFind(const QString& text) const {
-    const qsizetype rows = m_arrRowTexts.size();
+    // The model's own texts, read without a copy per row.
+    const QStringList& texts = m_model.names();
+    const qsizetype rows = texts.size();
     if (text.isEmpty())
         return rows > 0 ? 0 : -1;
     // The first character rules out most rows before the whole start is compared; rows start
     // with numbers and Latin capitals, which fold without the Unicode tables.
     const char16_t first = text.front().toCaseFolded().unicode();
     for (qsizetype row = 0; row < rows; ++row) {
-        const QString& candidate = m_arrRowTexts.at(row);
+        const QString& candidate = texts.at(row);
         if (candidate.isEmpty())
             continue;
         const char16_t c = candidate.front().unicode();

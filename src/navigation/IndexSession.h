@@ -70,8 +70,6 @@ private:
     bool m_bFetchFailed = false;
     std::unique_ptr<IndexSnapshot> m_pSnapshot;
     DocumentListModel m_model;
-    // The model's row texts, read by the quick find without a copy per row.
-    QStringList m_arrRowTexts;
     // The display titles of the rows of a list read from the kept recordset (by number, by
     // name): the recordset has them at hand while it is walked, so a row opens without it.
     QStringList m_arrDisplayTitles;
