@@ -21,11 +21,11 @@ struct Context {
 const std::vector<std::string>& lemmaTokens(Context& context, const std::string& form) {
     if (const std::vector<std::string>* found = context.tokens.find(form))
         return *found;
-    auto known = context.seen->find(form);
-    if (known == context.seen->end())
-        known = context.seen->emplace(form, context.lemmatizer->lemmas(form)).first;
+    // Both are filled together, so a form new to the tokens is new to the map of forms met.
+    const std::vector<std::string>& lemmas =
+        context.seen->emplace(form, context.lemmatizer->lemmas(form)).first->second;
     std::vector<std::string> tokens;
-    for (const std::string& lemma : known->second) {
+    for (const std::string& lemma : lemmas) {
         if (lemma != form)
             tokens.push_back(kLemmaMark + lemma);
     }
