@@ -60,7 +60,7 @@ void contentsList(benchmark::State& state, int area) {
         set.Open();
         long rows = 0;
         for (; !set.IsEOF(); set.MoveNext()) {
-            benchmark::DoNotOptimize(set.m_jmeno);
+            benchmark::DoNotOptimize(set.m_jmenoUtf8);
             ++rows;
         }
         state.counters["rows"] = static_cast<double>(rows);

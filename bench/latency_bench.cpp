@@ -13,6 +13,7 @@
 #include "search/ui/CsHledatPage.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -22,7 +23,6 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTreeView>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -115,7 +115,7 @@ int countRows(Database& database, const char* sql) {
 }
 
 int listRows(CsFormPage* page) {
-    auto* list = page ? page->findChild<QTreeView*>() : nullptr;
+    auto* list = page ? page->findChild<QAbstractItemView*>() : nullptr;
     return list && list->model() ? list->model()->rowCount() : -1;
 }
 

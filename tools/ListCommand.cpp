@@ -43,8 +43,12 @@ int listPage(const CliArgs& args) {
     if (!session.Fill(filter))
         return 1;
     QByteArray out;
-    for (int row = 0; row < session.GetRowCount(); ++row)
-        out += QByteArray::number(session.ids()[row]) + '\t' + session.names()[row].toUtf8() + '\n';
+    const DocumentListModel& rows = *session.model();
+    for (int row = 0; row < rows.rowCount(); ++row)
+        out.append(QByteArray::number(rows.idAt(row)))
+            .append('\t')
+            .append(rows.names().utf8At(row))
+            .append('\n');
     std::fwrite(out.constData(), 1, static_cast<std::size_t>(out.size()), stdout);
     return 0;
 }

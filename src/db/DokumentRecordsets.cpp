@@ -57,7 +57,7 @@ QString CrDokumentNames::GetDefaultSQL() const {
 
 void CrDokumentNames::DoFieldExchange() {
     FieldLong(m_ID, "ID");
-    FieldText(m_jmeno, "jmeno");
+    FieldUtf8(m_jmenoUtf8, "jmeno");
 }
 
 void CrDokumentSekceView::DoFieldExchange() {

@@ -73,11 +73,13 @@ protected:
 
 // The documents of a list page: the rows of CrDokument, but only their identifier and name, as a
 // list of tens of thousands of rows shows nothing else; the name key index holds both, so the
-// table itself is not read.
+// table itself is not read. The name is read as its stored UTF-8 bytes, which the list keeps.
 class CrDokumentNames : public CrDokument {
 public:
     using CrDokument::CrDokument;
     QString GetDefaultSQL() const override;
+
+    QByteArray m_jmenoUtf8;
 
 protected:
     void DoFieldExchange() override;

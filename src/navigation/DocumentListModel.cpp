@@ -1,7 +1,5 @@
 #include "navigation/DocumentListModel.h"
 
-#include <algorithm>
-
 int DocumentListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_ids.size());
 }
@@ -12,7 +10,7 @@ QVariant DocumentListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
-        return m_names.at(index.row());
+        return m_names.value(index.row());
     case Qt::UserRole:
         return m_ids.at(index.row());
     default:
@@ -20,20 +18,14 @@ QVariant DocumentListModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant DocumentListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return m_strHeader;
-    return {};
-}
-
-void DocumentListModel::setRows(QVector<int> ids, QStringList names) {
+void DocumentListModel::clear() {
     beginResetModel();
-    m_ids = std::move(ids);
-    m_names = std::move(names);
+    m_ids.clear();
+    m_names.clear();
     endResetModel();
 }
 
-void DocumentListModel::appendRow(int id, const QString& name) {
+void DocumentListModel::appendRow(int id, QStringView name) {
     const int row = rowCount();
     beginInsertRows(QModelIndex(), row, row);
     m_ids.append(id);
@@ -41,12 +33,12 @@ void DocumentListModel::appendRow(int id, const QString& name) {
     endInsertRows();
 }
 
-void DocumentListModel::appendRows(const QVector<int>& ids, const QStringList& names) {
-    const qsizetype count = std::min(ids.size(), names.size());
-    if (count == 0)
+void DocumentListModel::appendRows(const QVector<int>& ids, const PackedTexts& names) {
+    if (ids.isEmpty())
         return;
-    beginInsertRows({}, int(m_ids.size()), int(m_ids.size() + count - 1));
-    m_ids += ids.first(count);
-    m_names += names.first(count);
+    Q_ASSERT(ids.size() == names.size());
+    beginInsertRows({}, int(m_ids.size()), int(m_ids.size() + ids.size() - 1));
+    m_ids += ids;
+    m_names.append(names);
     endInsertRows();
 }

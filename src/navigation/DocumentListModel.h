@@ -1,7 +1,8 @@
 #pragma once
 
+#include "navigation/PackedTexts.h"
+
 #include <QAbstractListModel>
-#include <QStringList>
 #include <QVector>
 
 // The rows of a document list: each row is one document's name with its identifier as item
@@ -14,22 +15,18 @@ public:
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
 
-    void setRows(QVector<int> ids, QStringList names);
-    void clear() { setRows({}, {}); }
+    void clear();
     // Adds one row after the last.
-    void appendRow(int id, const QString& name);
-    void appendRows(const QVector<int>& ids, const QStringList& names);
-    void setHeaderText(const QString& text) { m_strHeader = text; }
+    void appendRow(int id, QStringView name);
+    // Adds the rows of a part read; `names` holds one name per id.
+    void appendRows(const QVector<int>& ids, const PackedTexts& names);
 
     int idAt(int row) const { return m_ids.value(row); }
     QString nameAt(int row) const { return m_names.value(row); }
-    const QStringList& names() const { return m_names; }
+    const PackedTexts& names() const { return m_names; }
 
 private:
     QVector<int> m_ids;
-    QStringList m_names;
-    QString m_strHeader;
+    PackedTexts m_names;
 };

@@ -6,6 +6,7 @@
 #include "db/ReportDaoError.h"
 
 #include <QStringBuilder>
+#include <algorithm>
 #include <limits>
 
 // The rows of a list under the titles of amendments, their columns bound once by name and read
@@ -31,6 +32,18 @@ protected:
 namespace {
 const QString kSeparator = QStringLiteral(" - ");
 const QByteArray kSeparatorUtf8 = QByteArrayLiteral(" - ");
+
+// The case-folded first letter of a row that is not empty. Rows start with numbers and Latin
+// capitals, which fold without the Unicode tables.
+char16_t foldedFirstLetter(QByteArrayView utf8) {
+    const auto c = static_cast<unsigned char>(utf8.front());
+    if (c < 0x80)
+        return c >= 'A' && c <= 'Z' ? char16_t(c + ('a' - 'A')) : char16_t(c);
+    return QString::fromUtf8(utf8.first(std::min<qsizetype>(4, utf8.size())))
+        .front()
+        .toCaseFolded()
+        .unicode();
+}
 
 QString withAnd(const QString& cond) {
     return cond.isEmpty() ? cond : QStringLiteral(" AND ") + cond;
@@ -88,7 +101,6 @@ bool IndexSession::Start(int nChoice, int nOblast, int nTyp) {
     m_bFetching = false;
     m_bFetchFailed = false;
     m_nFetchChoice = nChoice;
-    m_arrDisplayTitles.clear();
     m_model.clear();
     m_nPosition = 0;
     try {
@@ -111,7 +123,7 @@ bool IndexSession::FetchMore(int nMaxRows) {
     const bool bRecordset = m_nFetchChoice == ByNumber || m_nFetchChoice == ByName;
     Recordset& rows = bRecordset ? static_cast<Recordset&>(*m_pRecordset) : *m_pSnapshot;
     QVector<int> ids;
-    QStringList texts;
+    PackedTexts texts;
     try {
         for (int n = 0; n < nMaxRows && !rows.IsEOF(); ++n, rows.MoveNext()) {
             if (bRecordset)
@@ -145,13 +157,12 @@ void IndexSession::startRecordset(int nChoice, const QString& cond) {
     m_bFetching = true;
 }
 
-void IndexSession::readRecordsetRow(QVector<int>& ids, QStringList& texts) {
+void IndexSession::readRecordsetRow(QVector<int>& ids, PackedTexts& texts) {
     ids << m_pRecordset->m_ID;
     if (m_nFetchChoice == ByNumber)
-        texts << (m_pRecordset->m_norma % kSeparator % m_pRecordset->m_jmeno);
+        texts.append(QString(m_pRecordset->m_norma % kSeparator % m_pRecordset->m_jmeno));
     else
-        texts << m_pRecordset->m_jmeno;
-    m_arrDisplayTitles << m_pRecordset->GetDisplayName();
+        texts.append(m_pRecordset->m_jmeno);
 }
 
 void IndexSession::startSnapshot(int nChoice, const QString& cond) {
@@ -173,7 +184,7 @@ void IndexSession::startSnapshot(int nChoice, const QString& cond) {
     m_bFetching = true;
 }
 
-void IndexSession::readSnapshotRow(QVector<int>& ids, QStringList& texts) {
+void IndexSession::readSnapshotRow(QVector<int>& ids, PackedTexts& texts) {
     IndexSnapshot& row = *m_pSnapshot;
     ids << row.m_ID;
     QByteArray& text = row.m_text;
@@ -182,27 +193,24 @@ void IndexSession::readSnapshotRow(QVector<int>& ids, QStringList& texts) {
     if (m_nFetchChoice == ByAmendment || !row.m_nazev.isEmpty())
         text.append(row.m_nazev).append(kSeparatorUtf8);
     text.append(row.m_norma).append(kSeparatorUtf8).append(row.m_jmeno);
-    texts << QString::fromUtf8(text);
+    texts.append(text);
 }
 
 int IndexSession::QuickFind(const QString& text) const {
-    // The model's own texts, read without a copy per row.
-    const QStringList& texts = m_model.names();
+    // The model's own texts, converted only where their first letter matches.
+    const PackedTexts& texts = m_model.names();
     const qsizetype rows = texts.size();
     if (text.isEmpty())
         return rows > 0 ? 0 : -1;
-    // The first character rules out most rows before the whole start is compared; rows start
-    // with numbers and Latin capitals, which fold without the Unicode tables.
     const char16_t first = text.front().toCaseFolded().unicode();
+    // A UTF-16 unit of the typed text takes at most three bytes of a row.
+    const qsizetype prefixBytes = 3 * text.size();
     for (qsizetype row = 0; row < rows; ++row) {
-        const QString& candidate = texts.at(row);
-        if (candidate.isEmpty())
+        const QByteArrayView candidate = texts.utf8At(row);
+        if (candidate.isEmpty() || foldedFirstLetter(candidate) != first)
             continue;
-        const char16_t c = candidate.front().unicode();
-        const char16_t folded = c >= 0x80              ? QChar(c).toCaseFolded().unicode()
-                                : c >= 'A' && c <= 'Z' ? char16_t(c + ('a' - 'A'))
-                                                       : c;
-        if (folded == first && candidate.startsWith(text, Qt::CaseInsensitive))
+        if (QString::fromUtf8(candidate.first(std::min(prefixBytes, candidate.size())))
+                .startsWith(text, Qt::CaseInsensitive))
             return static_cast<int>(row);
     }
     return -1;
@@ -215,12 +223,9 @@ int IndexSession::OpenRow(int row, QString& title) {
     title = m_model.nameAt(row);
     QString display;
     bool found = true;
-    if (row < m_arrDisplayTitles.size()) {
-        display = m_arrDisplayTitles.at(row);
-    } else if (m_pRecordset && m_pRecordset->IsOpen() && m_pDatabase) {
-        // The kept recordset holds every document in identifier order here; finding one in it
-        // from the top would read up to the whole collection on a click, so the same row is
-        // read by its key.
+    if (m_pRecordset && m_pRecordset->IsOpen() && m_pDatabase) {
+        // Finding the document in the kept recordset from the top would read up to the whole
+        // collection on a click, so its row is read by its key.
         try {
             CrDokument dokument(*m_pDatabase);
             dokument.m_strFilter = QStringLiteral("ID = %1").arg(id);

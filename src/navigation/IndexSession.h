@@ -3,7 +3,6 @@
 #include "navigation/DocumentListModel.h"
 
 #include <QString>
-#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -60,8 +59,8 @@ public:
 private:
     void startRecordset(int nChoice, const QString& cond);
     void startSnapshot(int nChoice, const QString& cond);
-    void readRecordsetRow(QVector<int>& ids, QStringList& texts);
-    void readSnapshotRow(QVector<int>& ids, QStringList& texts);
+    void readRecordsetRow(QVector<int>& ids, PackedTexts& texts);
+    void readSnapshotRow(QVector<int>& ids, PackedTexts& texts);
 
     Database* m_pDatabase;
     // The fill being read: its choice and, for the lists under amendment titles, its snapshot.
@@ -70,7 +69,4 @@ private:
     bool m_bFetchFailed = false;
     std::unique_ptr<IndexSnapshot> m_pSnapshot;
     DocumentListModel m_model;
-    // The display titles of the rows of a list read from the kept recordset (by number, by
-    // name): the recordset has them at hand while it is walked, so a row opens without it.
-    QStringList m_arrDisplayTitles;
 };

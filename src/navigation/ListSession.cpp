@@ -43,28 +43,32 @@ bool ListSession::Start(const QString& strFilter) {
         ReportDaoError(0, e);
         return false;
     }
-    m_ids.clear();
-    m_names.clear();
+    m_model.clear();
     return true;
 }
 
 bool ListSession::FetchMore(int nMaxRows) {
     if (!m_pFetching)
         return false;
+    QVector<int> ids;
+    PackedTexts names;
+    bool bMore = false;
     try {
         CrDokumentNames& dokument = *m_pFetching;
         for (int n = 0; n < nMaxRows && !dokument.IsEOF(); ++n, dokument.MoveNext()) {
-            m_ids << dokument.m_ID;
-            m_names << dokument.m_jmeno;
+            ids << dokument.m_ID;
+            names.append(dokument.m_jmenoUtf8);
         }
-        if (!dokument.IsEOF())
-            return true;
+        bMore = !dokument.IsEOF();
     } catch (const DaoException& e) {
         ReportDaoError(0, e);
         m_bFetchFailed = true;
     }
-    m_pFetching.reset();
-    return false;
+    // The rows read before a failure are still listed.
+    m_model.appendRows(ids, names);
+    if (!bMore)
+        m_pFetching.reset();
+    return bMore;
 }
 
 bool ListSession::HasAny(const QString& strFilter, bool& bFailed) {
@@ -87,12 +91,12 @@ bool ListSession::HasAny(const QString& strFilter, bool& bFailed) {
 }
 
 bool ListSession::RowTitle(int nRow, QString& title) const {
-    title = m_names.value(nRow);
+    title = m_model.nameAt(nRow);
     if (!m_pDatabase)
         return true;
     try {
         CrDokument dokument(*m_pDatabase);
-        dokument.m_strFilter = QStringLiteral("ID = %1").arg(m_ids.value(nRow));
+        dokument.m_strFilter = QStringLiteral("ID = %1").arg(m_model.idAt(nRow));
         dokument.Open();
         if (!dokument.IsEOF()) {
             const QString display = dokument.GetDisplayName();
@@ -112,11 +116,9 @@ QString ListSession::GetCounterText(int nPosition) const {
 }
 
 void ListSession::Clear() {
-    m_ids.clear();
-    m_names.clear();
+    m_model.clear();
 }
 
 void ListSession::AppendRow(int id, const QString& name) {
-    m_ids.append(id);
-    m_names.append(name);
+    m_model.appendRow(id, name);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "navigation/DocumentListModel.h"
+
 #include <QString>
-#include <QStringList>
-#include <QVector>
 #include <memory>
 
 class CrDokumentNames;
@@ -10,12 +10,15 @@ class Database;
 
 // The logic of a document list page without its widgets, shared by the pages and tavlin-cli:
 // the page's base condition, the filtered fill by name, whether a choice matches anything, the
-// title a chosen row opens with and the counter. Database failures are reported through the
-// message seam and leave the rows of the last fill.
+// title a chosen row opens with and the counter. The rows are kept in the session's model, which
+// the page shows. Database failures are reported through the message seam and leave the rows of
+// the last fill.
 class ListSession {
 public:
     ListSession(Database* database, int nTemplateId);
     ~ListSession();
+    ListSession(const ListSession&) = delete;
+    ListSession& operator=(const ListSession&) = delete;
 
     // The filter of the contents page for its area, type and "Zobraz" choices.
     static QString contentsFilter(int nOblast, int nTyp, int nZobraz);
@@ -25,7 +28,7 @@ public:
     bool Fill(const QString& strFilter);
     // The same fill read in parts, so that a window can stay responsive over a long list:
     // Start runs the query (false when the database failed; the rows of the last fill then
-    // stay), FetchMore appends up to `nMaxRows` further rows to ids() and names() and returns
+    // stay), FetchMore appends up to `nMaxRows` further rows to the model and returns
     // whether rows remain. A failure on the way is reported and ends the fill with the rows read
     // so far. A new Start ends a fill still going.
     bool Start(const QString& strFilter);
@@ -42,9 +45,9 @@ public:
     void Clear();
     void AppendRow(int id, const QString& name);
 
-    int GetRowCount() const { return static_cast<int>(m_ids.size()); }
-    const QVector<int>& ids() const { return m_ids; }
-    const QStringList& names() const { return m_names; }
+    int GetRowCount() const { return m_model.rowCount(); }
+    DocumentListModel* model() { return &m_model; }
+    const DocumentListModel* model() const { return &m_model; }
 
     const int m_nTemplateId;
     const QString m_strBaseCondition;
@@ -55,6 +58,5 @@ private:
     Database* m_pDatabase;
     std::unique_ptr<CrDokumentNames> m_pFetching;
     bool m_bFetchFailed = false;
-    QVector<int> m_ids;
-    QStringList m_names;
+    DocumentListModel m_model;
 };

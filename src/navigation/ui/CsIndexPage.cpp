@@ -11,8 +11,8 @@
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QListView>
 #include <QSignalBlocker>
-#include <QTreeView>
 
 CsIndexPage::CsIndexPage(CTvFormView& host, NavigationApp& app)
     : CsFormPage(IDD_INDEX, host, app), m_session(app.database()),
@@ -31,7 +31,7 @@ void CsIndexPage::InitBaseCondition() {
 }
 
 void CsIndexPage::InitControls() {
-    m_list = qobject_cast<QTreeView*>(GetDlgItem(IDC_LIST));
+    m_list = qobject_cast<QListView*>(GetDlgItem(IDC_LIST));
     m_cbOblast = qobject_cast<QComboBox*>(GetDlgItem(IDC_OBLAST));
     m_cbTyp = qobject_cast<QComboBox*>(GetDlgItem(IDC_TYP));
     m_cbIndex = qobject_cast<QComboBox*>(GetDlgItem(IDC_INDEX_CHOICE));
@@ -55,9 +55,7 @@ void CsIndexPage::InitControls() {
     if (m_editQuickFind)
         connect(m_editQuickFind, &QLineEdit::textChanged, this, [this] { QuickFind(); });
     if (m_list) {
-        m_session.model()->setHeaderText(LoadResString(IDS_COLUMN_DOKUMENT));
         m_list->setModel(m_session.model());
-        m_list->setColumnWidth(0, m_list->width() - 21);
         connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this](const QItemSelection& selected) {
                     if (!selected.indexes().isEmpty())
@@ -75,12 +73,6 @@ void CsIndexPage::InitControls() {
 
 QString CsIndexPage::GetCounterText() const {
     return m_session.GetCounterText();
-}
-
-void CsIndexPage::OnSize(int cx, int cy) {
-    CsFormPage::OnSize(cx, cy);
-    if (m_list)
-        m_list->setColumnWidth(0, m_list->width() - 21);
 }
 
 void CsIndexPage::FillIndex() {

@@ -5,7 +5,7 @@
 
 class QLineEdit;
 class SlicedFetch;
-class QTreeView;
+class QListView;
 
 // The "Index" tab: the documents in one of four alphabetical orders, narrowed by area and type;
 // the text typed above the list brings the first row that starts with it to the top.
@@ -17,7 +17,6 @@ public:
     void InitBaseCondition() override;
     void InitControls() override;
     QString GetCounterText() const override;
-    void OnSize(int cx, int cy) override;
     void FillSkippedList() override { FillIndex(); }
 
     // Refills the list for the chosen index, area and type.
@@ -27,7 +26,7 @@ public:
     void OpenRow(int nRow);
 
     QString m_strQuickFind;
-    QTreeView* m_list = nullptr;
+    QListView* m_list = nullptr;
     QComboBox* m_cbIndex = nullptr;
     QLineEdit* m_editQuickFind = nullptr;
     IndexSession m_session;

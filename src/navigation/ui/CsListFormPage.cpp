@@ -9,14 +9,13 @@
 #include "platform/ResourceIds.h"
 #include "platform/Strings.h"
 
-#include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QTreeView>
+#include <QListView>
 
 CsListFormPage::CsListFormPage(int nTemplateId, CTvFormView& host, NavigationApp& app)
     : CsFormPage(nTemplateId, host, app), m_session(app.database(), nTemplateId),
       m_pFetch(new SlicedFetch(
-          this, [this](int nMaxRows) { return fetchRows(nMaxRows); },
+          this, [this](int nMaxRows) { return m_session.FetchMore(nMaxRows); },
           [this] {
               // The whole count, once the last part is in.
               if (isVisible())
@@ -28,13 +27,11 @@ void CsListFormPage::InitBaseCondition() {
 }
 
 void CsListFormPage::InitControls() {
-    m_list = qobject_cast<QTreeView*>(GetDlgItem(IDC_LIST));
+    m_list = qobject_cast<QListView*>(GetDlgItem(IDC_LIST));
     if (!m_list)
         return;
-    m_pModel = new DocumentListModel(this);
-    m_pModel->setHeaderText(LoadResString(IDS_COLUMN_DOKUMENT));
+    m_pModel = m_session.model();
     m_list->setModel(m_pModel);
-    m_list->setColumnWidth(0, m_list->width() - 21);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection& selected) { OnSelectionChanged(selected); });
     // After a start through the tavlin: protocol the first list page leaves its list empty;
@@ -54,31 +51,16 @@ QString CsListFormPage::GetCounterText() const {
     return m_session.GetCounterText(m_nPosition);
 }
 
-void CsListFormPage::OnSize(int cx, int cy) {
-    CsFormPage::OnSize(cx, cy);
-    if (m_list)
-        m_list->setColumnWidth(0, m_list->width() - 21);
-}
-
 void CsListFormPage::FillList(const QString& strFilter) {
     if (!m_list)
         return;
     const WaitCursor wait;
     m_pFetch->stop();
     // A failed fill keeps the rows listed before it.
-    if (m_session.Start(strFilter)) {
-        m_pModel->clear();
+    if (m_session.Start(strFilter))
         m_pFetch->begin();
-    }
     m_nPosition = 0;
     ShowCounter();
-}
-
-bool CsListFormPage::fetchRows(int nMaxRows) {
-    const qsizetype shown = m_pModel->rowCount();
-    const bool bMore = m_session.FetchMore(nMaxRows);
-    m_pModel->appendRows(m_session.ids().mid(shown), m_session.names().mid(shown));
-    return bMore;
 }
 
 void CsListFormPage::OnSelectionChanged(const QItemSelection& selected) {

@@ -6,7 +6,7 @@
 class DocumentListModel;
 class QItemSelection;
 class SlicedFetch;
-class QTreeView;
+class QListView;
 
 // A page with one list of documents from the dokument table; choosing a row opens the document.
 // Used as it is for "Smlouvy" and "Judikáty", and the base of the contents and favourites pages.
@@ -18,7 +18,6 @@ public:
     void InitControls() override;
     void InitBaseCondition() override;
     QString GetCounterText() const override;
-    void OnSize(int cx, int cy) override;
 
     // Lists the documents that match `strFilter`, or the page's base condition when it is empty,
     // by name; resets the counter.
@@ -28,14 +27,12 @@ public:
 
     int GetRowCount() const;
 
-    QTreeView* m_list = nullptr;
+    QListView* m_list = nullptr;
     DocumentListModel* m_pModel = nullptr;
     ListSession m_session;
 
 private:
     void OnSelectionChanged(const QItemSelection& selected);
-    // Reads and shows up to `nMaxRows` further rows; whether rows remain.
-    bool fetchRows(int nMaxRows);
 
     SlicedFetch* m_pFetch;
 };

@@ -1,6 +1,5 @@
 #include "navigation/ui/CsOblibenePage.h"
 
-#include "navigation/DocumentListModel.h"
 #include "platform/ResourceIds.h"
 
 CsOblibenePage::CsOblibenePage(CTvFormView& host, NavigationApp& app)
@@ -10,12 +9,8 @@ void CsOblibenePage::FillList(const QString&) {}
 
 void CsOblibenePage::DeleteAllItems() {
     m_session.Clear();
-    if (m_pModel)
-        m_pModel->clear();
 }
 
 void CsOblibenePage::AddItem(int id, const QString& text) {
     m_session.AppendRow(id, text);
-    if (m_pModel)
-        m_pModel->appendRow(id, text);
 }

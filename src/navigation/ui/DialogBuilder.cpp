@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTreeView>
@@ -31,13 +32,23 @@ QWidget* createControl(const DialogControl& c, QWidget* parent) {
         combo->addItems(c.items);
         return combo;
     }
+    if (c.kind == QLatin1String("list") && !c.header) {
+        // A list view keeps no record per row, which a tree view keeps for each of a long list's
+        // 60,000 rows.
+        auto* view = new QListView(parent);
+        view->setUniformItemSizes(true);
+        view->setSelectionMode(QAbstractItemView::SingleSelection);
+        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        return view;
+    }
     if (c.kind == QLatin1String("list") || c.kind == QLatin1String("tree")) {
         auto* view = new QTreeView(parent);
         const bool list = c.kind == QLatin1String("list");
         view->setRootIsDecorated(!list);
         view->setItemsExpandable(!list);
         view->setUniformRowHeights(true);
-        view->setHeaderHidden(list ? !c.header : true);
+        view->setHeaderHidden(!list);
         view->setSelectionMode(QAbstractItemView::SingleSelection);
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -13,10 +13,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QListView>
 #include <QMouseEvent>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTreeView>
 #include <gtest/gtest.h>
 #include <memory>
 

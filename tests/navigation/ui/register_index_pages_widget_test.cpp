@@ -7,6 +7,7 @@
 #include "support/WaitUntil.h"
 
 #include <QLineEdit>
+#include <QTreeView>
 
 namespace {
 class RegisterIndexPages : public NavigationFixture {
