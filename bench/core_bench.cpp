@@ -229,12 +229,13 @@ void BM_IndexOpenRow(benchmark::State& state) {
     state.counters["id"] = session->rowId(row);
 }
 // The reader's search of `text` as the search page runs it: every form, text, name and number,
-// sorted by number.
+// sorted by number, on the page's own read-only connection.
 void BM_Search(benchmark::State& state, const char* text) {
     Collection& c = collection();
     if (!c.database)
         return state.SkipWithError("no generated collection");
-    SearchSession session(c.database.get(), c.folders.GetIndexFolder());
+    const std::unique_ptr<Database> own = c.database->openReadOnlyTwin();
+    SearchSession session(own.get(), c.folders.GetIndexFolder());
     session.m_bRemember = false;
     session.m_strSearchText = QString::fromUtf8(text);
     for (auto _ : state)

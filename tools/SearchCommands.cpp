@@ -61,6 +61,7 @@ int search(const CliArgs& args) {
     const QString text = textArgument(args);
     const ProgramFolders folders = args.folders();
     std::unique_ptr<Database> database = openCollection(folders);
+    database->useSearchPageCache();
     SearchSession session(database.get(), folders.GetIndexFolder());
     // An option out of range is refused before anything is searched or stored.
     session.m_bRemember = args.intValue(QStringLiteral("--remember"), 0, 0, 1) == 1;

@@ -41,10 +41,9 @@ sqlite3* openConnection(const QString& path, int flags) {
     }
     sqlite3_extended_result_codes(db, 1);
     // Sorting a whole list (60,000 names) then stays in memory instead of spilling to files. The
-    // reader keeps two connections (the window's and the search's): 8 MB of pages each holds the
-    // name key index a list walks without holding much of the collection twice.
-    sqlite3_exec(db, "PRAGMA temp_store = MEMORY; PRAGMA cache_size = -8192;", nullptr, nullptr,
-                 nullptr);
+    // page cache stays at SQLite's 2 MB (see useSearchPageCache): the lists walk key indexes
+    // that the system's file cache holds anyway.
+    sqlite3_exec(db, "PRAGMA temp_store = MEMORY;", nullptr, nullptr, nullptr);
     registerJetFunctions(db);
     return db;
 }
@@ -79,8 +78,14 @@ std::unique_ptr<Database> Database::open(const QString& path, const QString& pas
 }
 
 std::unique_ptr<Database> Database::openReadOnlyTwin() const {
-    return std::unique_ptr<Database>(
+    std::unique_ptr<Database> twin(
         new Database(openConnection(m_strPath, SQLITE_OPEN_READONLY), m_strPath));
+    twin->useSearchPageCache();
+    return twin;
+}
+
+void Database::useSearchPageCache() {
+    sqlite3_exec(m_db, "PRAGMA cache_size = -8192;", nullptr, nullptr, nullptr);
 }
 
 std::unique_ptr<Database> Database::create(const QString& path, const QString& password) {

@@ -26,8 +26,14 @@ public:
     void buildSortKeys();
 
     // Another read-only connection to this collection (its password was checked when this one
-    // was opened), for work on another thread; throws DaoException.
+    // was opened), for work on another thread, with the page cache of a search; throws
+    // DaoException.
     std::unique_ptr<Database> openReadOnlyTwin() const;
+
+    // A search reads the rows of tens of thousands of documents in the order of its hits: a
+    // larger page cache keeps most of them between reads. The window's connection keeps
+    // SQLite's small one, as a larger cache there only adds to the window's memory.
+    void useSearchPageCache();
 
     // Runs SQL statements as they stand (no dialect rewrite); throws DaoException.
     void executeScript(const QString& sql);
