@@ -26,10 +26,6 @@ CsIndexPage::CsIndexPage(CTvFormView& host, NavigationApp& app)
     m_session.m_setStatusText = [this](const QString& text) { m_app.SetStatusText(text); };
 }
 
-void CsIndexPage::InitBaseCondition() {
-    m_session.InitBaseCondition();
-}
-
 void CsIndexPage::InitControls() {
     m_list = qobject_cast<QListView*>(GetDlgItem(IDC_LIST));
     m_cbOblast = qobject_cast<QComboBox*>(GetDlgItem(IDC_OBLAST));
@@ -68,7 +64,20 @@ void CsIndexPage::InitControls() {
         g_bSkipIndexFill = 0;
         return;
     }
-    FillIndex();
+    fillWhenShown();
+}
+
+void CsIndexPage::fillWhenShown() {
+    if (isVisible())
+        FillIndex();
+    else
+        m_bFillWhenShown = true;
+}
+
+void CsIndexPage::showEvent(QShowEvent* event) {
+    CsFormPage::showEvent(event);
+    if (m_bFillWhenShown)
+        FillIndex();
 }
 
 QString CsIndexPage::GetCounterText() const {
@@ -76,6 +85,13 @@ QString CsIndexPage::GetCounterText() const {
 }
 
 void CsIndexPage::FillIndex() {
+    m_bFillWhenShown = false;
+    // The kept recordset is opened with the first list: an open statement would hold a read
+    // lock on the collection for as long as the page waits to be shown.
+    if (!m_bBaseOpened) {
+        m_bBaseOpened = true;
+        m_session.InitBaseCondition();
+    }
     const int choice = m_cbIndex ? m_cbIndex->currentIndex() : -1;
     const int oblast = m_cbOblast ? m_cbOblast->currentData().toInt() : 0;
     const int typ = m_cbTyp ? m_cbTyp->currentData().toInt() : -1;
