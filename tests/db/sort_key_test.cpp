@@ -203,3 +203,25 @@ TEST_F(SortKeyTest, KeysFollowChangedNames) {
     EXPECT_EQ(ids.last(), first.GetFieldInt(QStringLiteral("m")));
 }
 } // namespace
+
+TEST_F(SortKeyTest, TheChoicesOfAreasTypesAndFieldsReadTheirKeyIndexInCzechOrder) {
+    db().executeScript(QStringLiteral(
+        "DELETE FROM oblasti; INSERT INTO oblasti (ID, oblast) VALUES (1, 'Řízení'), "
+        "(2, 'Chemie'), (3, 'Hygiena'), (4, 'Cla'), (5, 'Čistota');"));
+    CrOblasti oblasti(db());
+    oblasti.m_strSort = QStringLiteral("left(oblast, 255)");
+    oblasti.Open();
+    QStringList names;
+    for (; !oblasti.IsEOF(); oblasti.MoveNext())
+        names << oblasti.m_oblast;
+    EXPECT_EQ(names, (QStringList{"Cla", "Čistota", "Hygiena", "Chemie", "Řízení"}));
+    for (const auto& [table, column] :
+         {std::pair("oblasti", "oblast"), std::pair("typy", "typ"), std::pair("obory", "obor")}) {
+        const QString plan = planOf(
+            db(), buildRecordsetSql(QStringLiteral("[%1]").arg(QLatin1String(table)), QString(),
+                                    QStringLiteral("left(%1, 255)").arg(QLatin1String(column))));
+        EXPECT_TRUE(plan.contains(QStringLiteral("%1_klic").arg(QLatin1String(table))))
+            << plan.toStdString();
+        EXPECT_FALSE(plan.contains(QLatin1String("TEMP B-TREE"))) << plan.toStdString();
+    }
+}
