@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+#include <sqlite3.h>
 
 namespace {
 void removeBuildFiles(const QString& path) {
@@ -31,6 +32,9 @@ void fillCollectionFile(const QString& target,
     try {
         std::unique_ptr<Database> database = make(temporary);
         fill(*database);
+        // A fill that wrote nothing (an import that was refused) leaves the file as it was.
+        if (sqlite3_total_changes(database->handle()) > 0)
+            database->updatePlannerFigures();
         database.reset();
     } catch (...) {
         removeBuildFiles(temporary);

@@ -27,6 +27,17 @@ QString storedValue(sqlite3* db, const char* name) {
     return value;
 }
 
+bool hasKeyColumns(sqlite3* db) {
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db,
+                           "SELECT 1 FROM pragma_table_info('dokument') WHERE name = 'jmenoKlic'",
+                           -1, &stmt, nullptr) != SQLITE_OK)
+        return false;
+    const bool found = sqlite3_step(stmt) == SQLITE_ROW;
+    sqlite3_finalize(stmt);
+    return found;
+}
+
 sqlite3* openConnection(const QString& path, int flags) {
     sqlite3* db = nullptr;
     // Each connection serves one thread at a time (a search opens its own), so SQLite need not
@@ -59,7 +70,9 @@ QString sqliteErrorText(sqlite3* db) {
     return describeSqliteError(sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)));
 }
 
-Database::Database(sqlite3* db, QString path) : m_db(db), m_strPath(std::move(path)) {}
+Database::Database(sqlite3* db, QString path)
+    : m_db(db), m_strPath(std::move(path)),
+      m_sortKeys(hasKeyColumns(db) ? SortKeys::Columns : SortKeys::Indexes) {}
 
 Database::~Database() {
     sqlite3_close_v2(m_db);
@@ -97,16 +110,30 @@ std::unique_ptr<Database> Database::create(const QString& path, const QString& p
     // One transaction: the schema is written with a single sync instead of one per statement.
     database->executeScript(
         QStringLiteral("BEGIN;") + resourceText(QStringLiteral(":/schema.sql")) +
-        resourceText(QStringLiteral(":/sortkeys.sql")) +
+        database->keyColumnsScript() + resourceText(QStringLiteral(":/sortkeys.sql")) +
         QStringLiteral("INSERT INTO tavlinInfo (name, value) VALUES ('salt', '%1'), ('hash', '%2');"
                        "COMMIT;")
             .arg(QString::fromLatin1(salt), QString::fromLatin1(passwordHash(salt, password))));
+    database->m_sortKeys = SortKeys::Columns;
     return database;
 }
 
 void Database::buildSortKeys() {
-    executeScript(QStringLiteral("BEGIN;") + resourceText(QStringLiteral(":/sortkeys.sql")) +
-                  QStringLiteral("COMMIT;"));
+    executeScript(QStringLiteral("BEGIN;") + keyColumnsScript() +
+                  resourceText(QStringLiteral(":/sortkeys.sql")) + QStringLiteral("COMMIT;"));
+    m_sortKeys = SortKeys::Columns;
+    updatePlannerFigures();
+}
+
+void Database::updatePlannerFigures() {
+    executeScript(QStringLiteral("ANALYZE dokument; ANALYZE dokumentOblast;"));
+}
+
+QString Database::keyColumnsScript() const {
+    // The columns stay once added; the script that fills them runs again on every upgrade.
+    return hasKeyColumns(m_db) ? QString()
+                               : QStringLiteral("ALTER TABLE dokument ADD COLUMN jmenoKlic BLOB;"
+                                                "ALTER TABLE dokument ADD COLUMN normaKlic BLOB;");
 }
 
 void Database::executeScript(const QString& sql) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/JetDialect.h"
+
 #include <QString>
 #include <memory>
 
@@ -24,6 +26,13 @@ public:
     // Computes the stored Czech sort keys of the list sorts anew (adding them to a collection
     // made without them); throws DaoException.
     void buildSortKeys();
+    // Counts the rows of the documents and their areas for SQLite's planner: with them a list
+    // of one area sorts the area's documents by their stored keys instead of walking the key
+    // index of the whole collection. Run once a collection is filled; throws DaoException.
+    void updatePlannerFigures();
+    // How the collection stores the sort keys of names and numbers: a collection made before the
+    // key columns existed has them as indexes only, until it is upgraded.
+    SortKeys sortKeys() const { return m_sortKeys; }
 
     // Another read-only connection to this collection (its password was checked when this one
     // was opened), for work on another thread, with the page cache of a search; throws
@@ -43,9 +52,11 @@ public:
 
 private:
     Database(sqlite3* db, QString path);
+    QString keyColumnsScript() const;
 
     sqlite3* m_db;
     QString m_strPath;
+    SortKeys m_sortKeys;
 };
 
 // The error text of the connection's last failure, as DaoException carries it.

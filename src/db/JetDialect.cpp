@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -249,9 +250,9 @@ struct NoopJoin {
 };
 
 // "SELECT DISTINCTROW t.* FROM t LEFT JOIN u ON t.k = u.x ..." where nothing else reads u lists
-// each row of t once, which is exactly t's rows: the duplicate removal is dropped and the join
-// becomes one with no rows, which spares SQLite a temporary table of every listed row while a
-// missing u still fails as before. The same holds for a list of t's own columns ("t.a, t.b") in
+// each row of t once, which is exactly t's rows: the duplicate removal and the join are dropped,
+// which spares SQLite a temporary table of every listed row, and a condition that reads u keeps
+// a missing u failing as before. The same holds for a list of t's own columns ("t.a, t.b") in
 // place of "t.*". Nothing is dropped when the text has another shape.
 NoopJoin noopJoin(const QList<Token>& tokens) {
     // A search's list of hits can be long: other texts are let go at their first two words.
@@ -311,9 +312,21 @@ NoopJoin noopJoin(const QList<Token>& tokens) {
     join.dropped.append(solid[1]);
     for (qsizetype i = solid[from + 1] + 1; i <= solid[joinEnd - 1]; ++i)
         join.dropped.append(i);
-    join.at = solid[from + 1] + 1;
-    join.replacement = QStringLiteral(" LEFT JOIN (SELECT NULL FROM \"%1\" LIMIT 0) ON 0")
-                           .arg(u.toString().replace(QLatin1String("\""), QLatin1String("\"\"")));
+    // The check is a condition that always holds, not a join: a join of its own, even of no
+    // rows, would keep SQLite from reading a few rows by key and sorting them.
+    const QString check =
+        QStringLiteral("(SELECT NULL FROM \"%1\" LIMIT 0) IS NULL")
+            .arg(u.toString().replace(QLatin1String("\""), QLatin1String("\"\"")));
+    if (joinEnd >= solid.size()) {
+        join.at = tokens.size();
+        join.replacement = QStringLiteral(" WHERE ") + check;
+    } else if (word(joinEnd, "WHERE")) {
+        join.at = solid[joinEnd] + 1;
+        join.replacement = QLatin1Char(' ') + check + QStringLiteral(" AND");
+    } else {
+        join.at = solid[joinEnd];
+        join.replacement = QStringLiteral("WHERE ") + check + QLatin1Char(' ');
+    }
     return join;
 }
 // Whether the statement joins tables at its top level (a join that was made empty aside).
@@ -330,15 +343,41 @@ bool joinsTables(const QList<Token>& tokens, const NoopJoin& join) {
     }
     return false;
 }
+
+// The stored key column that `left(dokument.jmeno, 255)` or `left(dokument.norma, 255)` starting
+// at `i` (the word LEFT) sorts by, with the index of its closing parenthesis; empty for any other
+// term.
+std::pair<QLatin1String, qsizetype> storedKeyTerm(const QList<Token>& tokens, qsizetype i) {
+    const auto at = [&tokens](qsizetype k) { return k < tokens.size() ? &tokens[k] : nullptr; };
+    qsizetype k = nextSolid(tokens, i);
+    const Token* open = at(k);
+    const Token* table = at(k = nextSolid(tokens, k));
+    const Token* dot = at(k = nextSolid(tokens, k));
+    const Token* column = at(k = nextSolid(tokens, k));
+    const Token* comma = at(k = nextSolid(tokens, k));
+    const Token* length = at(k = nextSolid(tokens, k));
+    const Token* close = at(k = nextSolid(tokens, k));
+    if (!open || !table || !dot || !column || !comma || !length || !close || !isPunct(*open, '(') ||
+        !isWord(*table, QLatin1StringView("dokument")) || !isPunct(*dot, '.') ||
+        !isPunct(*comma, ',') || length->text != QLatin1String("255") || !isPunct(*close, ')'))
+        return {QLatin1String(), -1};
+    if (isWord(*column, QLatin1StringView("jmeno")))
+        return {QLatin1String("dokument.jmenoKlic"), k};
+    if (isWord(*column, QLatin1StringView("norma")))
+        return {QLatin1String("dokument.normaKlic"), k};
+    return {QLatin1String(), -1};
+}
 } // namespace
 
-QString jetToSqlite(const QString& jetSql) {
+QString jetToSqlite(const QString& jetSql, SortKeys keys) {
     const QList<Token> tokens = tokenize(jetSql);
     const NoopJoin join = noopJoin(tokens);
-    // The stored sort keys are indexes on jet_sortkey. A sort of joined rows calls the same key
-    // by another name: walking the whole key index against the joined table (which SQLite
-    // prefers to save the sort) is slower than sorting the rows the join yields.
-    const QLatin1String sortKey(joinsTables(tokens, join) ? "jet_joinsortkey" : "jet_sortkey");
+    // The sort keys are stored (as key columns or as indexes on jet_sortkey). A sort of joined
+    // rows reads them in a way no index serves: walking the whole key index against the joined
+    // table (which SQLite prefers to save the sort) is slower than sorting the rows the join
+    // yields.
+    const bool joined = joinsTables(tokens, join);
+    const QLatin1String sortKey(joined ? "jet_joinsortkey" : "jet_sortkey");
     QString out;
     out.reserve(jetSql.size() + 64);
     int depth = 0;
@@ -377,7 +416,15 @@ QString jetToSqlite(const QString& jetSql) {
                 orderByDepth = depth;
             } else if (isWord(token, QLatin1StringView("LEFT")) && next < tokens.size() &&
                        isPunct(tokens[next], '(')) {
-                if (orderByDepth == depth) {
+                const auto [stored, end] = keys == SortKeys::Columns && orderByDepth == depth
+                                               ? storedKeyTerm(tokens, i)
+                                               : std::pair(QLatin1String(), qsizetype(-1));
+                if (end >= 0) {
+                    if (joined)
+                        out += QLatin1Char('+');
+                    out += stored;
+                    i = end;
+                } else if (orderByDepth == depth) {
                     out += sortKey;
                 } else {
                     out += QLatin1String("jet_left");
@@ -421,10 +468,13 @@ QString jetToSqlite(const QString& jetSql) {
             out += token.text;
         }
     }
+    if (join.at == tokens.size())
+        out += join.replacement;
     return out;
 }
 
-QString buildRecordsetSql(const QString& defaultSql, const QString& filter, const QString& sort) {
+QString buildRecordsetSql(const QString& defaultSql, const QString& filter, const QString& sort,
+                          SortKeys keys) {
     QString sql = defaultSql.trimmed();
     const QList<Token> tokens = tokenize(sql);
     if (tokens.size() == 1 &&
@@ -449,5 +499,5 @@ QString buildRecordsetSql(const QString& defaultSql, const QString& filter, cons
         if (!order.isEmpty())
             sql += QStringLiteral(" ORDER BY ") + order;
     }
-    return jetToSqlite(sql);
+    return jetToSqlite(sql, keys);
 }

@@ -234,7 +234,7 @@ QByteArray Recordset::GetFieldBytes(const QString& column) const {
 }
 
 QString Recordset::BuildSql() const {
-    return buildRecordsetSql(GetDefaultSQL(), m_strFilter, m_strSort);
+    return buildRecordsetSql(GetDefaultSQL(), m_strFilter, m_strSort, m_database.sortKeys());
 }
 
 void Recordset::FieldLong(int& value, const char* column) {

@@ -1,6 +1,8 @@
 #include "build/CollectionGenerator.h"
 #include "db/CollectionPassword.h"
 #include "db/Database.h"
+#include "db/DokumentRecordsets.h"
+#include "db/ListConditions.h"
 #include "support/SqlQuery.h"
 
 #include <QCryptographicHash>
@@ -142,4 +144,45 @@ TEST(CollectionGeneratorTest, LinksNameExistingDocumentsAndAnchors) {
         }
     }
     EXPECT_GT(links, 100);
+}
+
+TEST(CollectionGeneratorTest, AListOfOneAreaSortsTheStoredKeysOfItsDocumentsInTheSameOrder) {
+    QTemporaryDir dir;
+    auto database = generated(dir, "area.db", 3000, 11);
+    database->updatePlannerFigures();
+    const auto list = [&database](const QString& filter, QString* plan) {
+        CrDokumentNames names(*database);
+        names.m_strFilter = filter;
+        names.m_strSort = names.m_strDefaultSort;
+        QStringList steps;
+        for (const QVariantList& row : queryRows(
+                 database->handle(), QStringLiteral("EXPLAIN QUERY PLAN ") + names.BuildSql()))
+            steps << row.value(3).toString();
+        *plan = steps.join(QLatin1String("; "));
+        names.Open();
+        QList<int> ids;
+        for (; !names.IsEOF(); names.MoveNext())
+            ids << names.m_ID;
+        return ids;
+    };
+    QString wholePlan;
+    QString areaPlan;
+    const QList<int> whole = list(baseConditionForTemplate(131), &wholePlan);
+    const QList<int> area =
+        list(joinConditions({baseConditionForTemplate(131), areaCondition(3)}), &areaPlan);
+    EXPECT_TRUE(wholePlan.contains(QLatin1String("COVERING INDEX dokument_jmeno_klic")))
+        << wholePlan.toStdString();
+    EXPECT_FALSE(wholePlan.contains(QLatin1String("TEMP B-TREE"))) << wholePlan.toStdString();
+    EXPECT_TRUE(areaPlan.contains(QLatin1String("INTEGER PRIMARY KEY"))) << areaPlan.toStdString();
+    QSet<int> members;
+    for (const QVariantList& row :
+         queryRows(database->handle(),
+                   QStringLiteral("SELECT dokument FROM dokumentOblast WHERE oblast = 3")))
+        members.insert(row.value(0).toInt());
+    QList<int> expected;
+    for (const int id : whole)
+        if (members.contains(id))
+            expected << id;
+    ASSERT_GT(expected.size(), 20);
+    EXPECT_EQ(area, expected);
 }

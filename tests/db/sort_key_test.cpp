@@ -1,3 +1,4 @@
+#include "db/CollectionPassword.h"
 #include "db/DaoException.h"
 #include "db/DbFixture.h"
 #include "db/DokumentRecordsets.h"
@@ -36,14 +37,18 @@ template <typename Set = CrDokument> QList<int> listed(Database& db, const QStri
 TEST(JetDialectJoin, ALeftJoinNothingReadsListsTheRowsOfTheFirstTable) {
     const QString base = QStringLiteral("SELECT DISTINCTROW dokument.* FROM dokument LEFT JOIN "
                                         "dokumentOblast ON dokument.ID = dokumentOblast.dokument");
-    const QString empty =
-        QStringLiteral("SELECT  dokument.* FROM dokument LEFT JOIN (SELECT NULL FROM "
-                       "\"dokumentOblast\" LIMIT 0) ON 0");
-    EXPECT_EQ(jetToSqlite(base), empty);
+    const QString check = QStringLiteral("(SELECT NULL FROM \"dokumentOblast\" LIMIT 0) IS NULL");
+    EXPECT_EQ(jetToSqlite(base), QStringLiteral("SELECT  dokument.* FROM dokument WHERE ") + check);
     EXPECT_EQ(jetToSqlite(base + QStringLiteral(" WHERE (dokument.pohled = 1) ORDER BY "
                                                 "left(dokument.Jmeno, 255)")),
-              empty + QStringLiteral(" WHERE (dokument.pohled = 1) ORDER BY "
-                                     "jet_sortkey(dokument.Jmeno, 255)"));
+              QStringLiteral("SELECT  dokument.* FROM dokument WHERE ") + check +
+                  QStringLiteral(" AND (dokument.pohled = 1) ORDER BY "
+                                 "jet_sortkey(dokument.Jmeno, 255)"));
+    // With key columns the sort reads the stored key.
+    EXPECT_EQ(jetToSqlite(base + QStringLiteral(" ORDER BY left(dokument.Jmeno, 255), poradi"),
+                          SortKeys::Columns),
+              QStringLiteral("SELECT  dokument.* FROM dokument WHERE ") + check +
+                  QStringLiteral(" ORDER BY dokument.jmenoKlic, poradi"));
     // A subquery of its own over the joined table does not read the outer one.
     const QString byArea =
         base + QStringLiteral(" WHERE (Dokument.ID IN (SELECT dokumentOblast.dokument FROM "
@@ -51,12 +56,39 @@ TEST(JetDialectJoin, ALeftJoinNothingReadsListsTheRowsOfTheFirstTable) {
     EXPECT_FALSE(jetToSqlite(byArea).contains(QLatin1String("DISTINCT")));
     EXPECT_TRUE(jetToSqlite(byArea).contains(QLatin1String("FROM dokumentOblast WHERE")));
     // The first table's own columns list its rows the same way.
+    EXPECT_EQ(jetToSqlite(QStringLiteral("SELECT DISTINCTROW dokument.ID, [dokument].[jmeno] FROM "
+                                         "dokument LEFT JOIN dokumentOblast ON dokument.ID = "
+                                         "dokumentOblast.dokument WHERE pohled = 1")),
+              QStringLiteral("SELECT  dokument.ID, \"dokument\".\"jmeno\" FROM dokument WHERE ") +
+                  check + QStringLiteral(" AND pohled = 1"));
+}
+
+TEST(JetDialectSortKeys, OnlyTheNameAndNumberOfDokumentReadTheKeyColumns) {
+    const auto sorted = [](const char* from, const char* order) {
+        return jetToSqlite(QStringLiteral("SELECT * FROM %1 ORDER BY %2")
+                               .arg(QLatin1String(from), QLatin1String(order)),
+                           SortKeys::Columns);
+    };
+    EXPECT_EQ(sorted("dokument", "left(dokument.norma , 255) DESC, left( [Dokument].jmeno,255)"),
+              "SELECT * FROM dokument ORDER BY dokument.normaKlic DESC, jet_sortkey( "
+              "\"Dokument\".jmeno,255)");
     EXPECT_EQ(
-        jetToSqlite(QStringLiteral("SELECT DISTINCTROW dokument.ID, [dokument].[jmeno] FROM "
-                                   "dokument LEFT JOIN dokumentOblast ON dokument.ID = "
-                                   "dokumentOblast.dokument WHERE pohled = 1")),
-        QStringLiteral("SELECT  dokument.ID, \"dokument\".\"jmeno\" FROM dokument LEFT JOIN "
-                       "(SELECT NULL FROM \"dokumentOblast\" LIMIT 0) ON 0 WHERE pohled = 1"));
+        sorted("dokument", "left(jmeno, 255), left(dokument.jmeno, 100), left(dokument.ozn, "
+                           "255)"),
+        "SELECT * FROM dokument ORDER BY jet_sortkey(jmeno, 255), jet_sortkey(dokument.jmeno, "
+        "100), jet_sortkey(dokument.ozn, 255)");
+    // Joined rows are sorted, not read in the order of the key index.
+    EXPECT_EQ(sorted("dokument INNER JOIN dokumentNorma ON dokument.ID = dokumentNorma.dokument",
+                     "left(dokument.norma, 255)"),
+              "SELECT * FROM dokument INNER JOIN dokumentNorma ON dokument.ID = "
+              "dokumentNorma.dokument ORDER BY +dokument.normaKlic");
+    // Elsewhere than in ORDER BY, and in a collection without key columns, nothing changes.
+    EXPECT_EQ(jetToSqlite(QStringLiteral("SELECT left(dokument.jmeno, 255) FROM dokument"),
+                          SortKeys::Columns),
+              "SELECT jet_left(dokument.jmeno, 255) COLLATE CS FROM dokument");
+    EXPECT_EQ(jetToSqlite(QStringLiteral("SELECT * FROM dokument ORDER BY left(dokument.jmeno, "
+                                         "255)")),
+              "SELECT * FROM dokument ORDER BY jet_sortkey(dokument.jmeno, 255)");
 }
 
 TEST_F(SortKeyTest, AJoinedTableThatIsMissingStillFails) {
@@ -109,7 +141,7 @@ TEST_F(SortKeyTest, ListsReadTheStoredKeysInsteadOfSorting) {
     const QString norma =
         buildRecordsetSql(CrDokument(db()).GetDefaultSQL(),
                           QStringLiteral("(dokument.pohled = 1) AND (dokument.Norma Is Not Null)"),
-                          QStringLiteral("left(dokument.norma, 255)"));
+                          QStringLiteral("left(dokument.norma, 255)"), db().sortKeys());
     EXPECT_FALSE(planOf(db(), norma).contains(QLatin1String("TEMP B-TREE")))
         << planOf(db(), norma).toStdString();
 }
@@ -175,13 +207,21 @@ TEST_F(SortKeyTest, ACollectionWithoutKeysListsInTheSameOrderAndIsUpgraded) {
         listed(db(), QStringLiteral("(Dokument.ID IN (SELECT dokumentOblast.dokument FROM "
                                     "dokumentOblast WHERE dokumentOblast.oblast = 1))"));
     ASSERT_GT(withKeys.size(), 3);
-    db().executeScript(QStringLiteral("DROP INDEX dokument_jmeno_klic; DROP INDEX "
-                                      "dokument_norma_klic;"));
+    // A collection made before the key columns: its keys are indexes on jet_sortkey.
+    db().executeScript(QStringLiteral(
+        "DROP TRIGGER dokument_klic_novy; DROP TRIGGER dokument_klic_zmena; DROP INDEX "
+        "dokument_jmeno_klic; DROP INDEX dokument_norma_klic; ALTER TABLE dokument DROP COLUMN "
+        "jmenoKlic; ALTER TABLE dokument DROP COLUMN normaKlic; CREATE INDEX dokument_jmeno_klic "
+        "ON dokument (pohled, jet_sortkey(jmeno, 255), poradi, ID, jmeno);"));
+    m_database = Database::open(db().path(), collectionPassword());
+    ASSERT_EQ(db().sortKeys(), SortKeys::Indexes);
     EXPECT_EQ(listed(db(), QStringLiteral("(dokument.pohled = 1)")), withKeys);
     EXPECT_EQ(listed(db(), QStringLiteral("(Dokument.ID IN (SELECT dokumentOblast.dokument FROM "
                                           "dokumentOblast WHERE dokumentOblast.oblast = 1))")),
               byArea);
     db().buildSortKeys();
+    EXPECT_EQ(db().sortKeys(), SortKeys::Columns);
+    EXPECT_EQ(Database::open(db().path(), collectionPassword())->sortKeys(), SortKeys::Columns);
     CrDokument set(db());
     set.m_strFilter = QStringLiteral("(dokument.pohled = 1)");
     set.m_strSort = set.m_strDefaultSort;
