@@ -329,7 +329,7 @@ NoopJoin noopJoin(const QList<Token>& tokens) {
     }
     return join;
 }
-// Whether the statement joins tables at its top level (a join that was made empty aside).
+// Whether the statement joins tables at its top level (a join that was dropped aside).
 bool joinsTables(const QList<Token>& tokens, const NoopJoin& join) {
     int depth = 0;
     for (qsizetype i = 0; i < tokens.size(); ++i) {
