@@ -70,9 +70,8 @@ QString sqliteErrorText(sqlite3* db) {
     return describeSqliteError(sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)));
 }
 
-Database::Database(sqlite3* db, QString path)
-    : m_db(db), m_strPath(std::move(path)),
-      m_sortKeys(hasKeyColumns(db) ? SortKeys::Columns : SortKeys::Indexes) {}
+Database::Database(sqlite3* db, QString path, SortKeys keys)
+    : m_db(db), m_strPath(std::move(path)), m_sortKeys(keys) {}
 
 Database::~Database() {
     sqlite3_close_v2(m_db);
@@ -81,8 +80,9 @@ Database::~Database() {
 std::unique_ptr<Database> Database::open(const QString& path, const QString& password) {
     if (!QFileInfo(path).isFile())
         throw DaoException(QStringLiteral("Soubor databáze '%1' nebyl nalezen.").arg(path));
+    sqlite3* db = openConnection(path, SQLITE_OPEN_READWRITE);
     std::unique_ptr<Database> database(
-        new Database(openConnection(path, SQLITE_OPEN_READWRITE), path));
+        new Database(db, path, hasKeyColumns(db) ? SortKeys::Columns : SortKeys::Indexes));
     const QString salt = storedValue(database->m_db, "salt");
     const QString hash = storedValue(database->m_db, "hash");
     if (hash.isEmpty() || passwordHash(salt.toUtf8(), password) != hash.toUtf8())
@@ -92,7 +92,7 @@ std::unique_ptr<Database> Database::open(const QString& path, const QString& pas
 
 std::unique_ptr<Database> Database::openReadOnlyTwin() const {
     std::unique_ptr<Database> twin(
-        new Database(openConnection(m_strPath, SQLITE_OPEN_READONLY), m_strPath));
+        new Database(openConnection(m_strPath, SQLITE_OPEN_READONLY), m_strPath, m_sortKeys));
     twin->useSearchPageCache();
     return twin;
 }
@@ -104,8 +104,8 @@ void Database::useSearchPageCache() {
 std::unique_ptr<Database> Database::create(const QString& path, const QString& password) {
     if (QFileInfo::exists(path))
         throw DaoException(QStringLiteral("Soubor '%1' již existuje.").arg(path));
-    std::unique_ptr<Database> database(
-        new Database(openConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), path));
+    std::unique_ptr<Database> database(new Database(
+        openConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), path, SortKeys::Indexes));
     const QByteArray salt = QByteArray::number(QRandomGenerator::system()->generate64(), 16);
     // One transaction: the schema is written with a single sync instead of one per statement.
     database->executeScript(
@@ -131,9 +131,10 @@ void Database::updatePlannerFigures() {
 
 QString Database::keyColumnsScript() const {
     // The columns stay once added; the script that fills them runs again on every upgrade.
-    return hasKeyColumns(m_db) ? QString()
-                               : QStringLiteral("ALTER TABLE dokument ADD COLUMN jmenoKlic BLOB;"
-                                                "ALTER TABLE dokument ADD COLUMN normaKlic BLOB;");
+    return m_sortKeys == SortKeys::Columns
+               ? QString()
+               : QStringLiteral("ALTER TABLE dokument ADD COLUMN jmenoKlic BLOB;"
+                                "ALTER TABLE dokument ADD COLUMN normaKlic BLOB;");
 }
 
 void Database::executeScript(const QString& sql) {

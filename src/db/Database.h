@@ -51,7 +51,7 @@ public:
     const QString& path() const { return m_strPath; }
 
 private:
-    Database(sqlite3* db, QString path);
+    Database(sqlite3* db, QString path, SortKeys keys);
     QString keyColumnsScript() const;
 
     sqlite3* m_db;

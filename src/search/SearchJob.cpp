@@ -73,15 +73,11 @@ bool readSearchRows(Database& database, const QString& sql, QList<SearchRow>& ro
     snapshot.Open();
     if (snapshot.IsEOF())
         return false;
-    // Rows of one document are adjacent, its newest amendment first: the first one counts.
-    int previous = -1;
+    // One row per document (searchResultSql groups the sections found).
     for (; !snapshot.IsEOF(); snapshot.MoveNext()) {
         if (cancel && cancel->isCancelled())
             return false;
         const int id = snapshot.GetFieldInt(QStringLiteral("id"));
-        if (id == previous)
-            continue;
-        previous = id;
         rows.append({id, snapshot.GetFieldText(QStringLiteral("norma")),
                      snapshot.GetFieldText(QStringLiteral("jmeno"))});
         const QDateTime date = snapshot.GetFieldDate(QStringLiteral("datumDo"));

@@ -3,6 +3,7 @@
 #include "db/DbFixture.h"
 #include "db/DokumentRecordsets.h"
 #include "db/JetDialect.h"
+#include "navigation/LookupRows.h"
 
 #include <QList>
 #include <QStringList>
@@ -248,12 +249,11 @@ TEST_F(SortKeyTest, TheChoicesOfAreasTypesAndFieldsReadTheirKeyIndexInCzechOrder
     db().executeScript(QStringLiteral(
         "DELETE FROM oblasti; INSERT INTO oblasti (ID, oblast) VALUES (1, 'Řízení'), "
         "(2, 'Chemie'), (3, 'Hygiena'), (4, 'Cla'), (5, 'Čistota');"));
-    CrOblasti oblasti(db());
-    oblasti.m_strSort = QStringLiteral("left(oblast, 255)");
-    oblasti.Open();
+    QVector<LookupRow> rows;
+    ASSERT_TRUE(readLookupRows(db(), Lookup::Oblast, rows));
     QStringList names;
-    for (; !oblasti.IsEOF(); oblasti.MoveNext())
-        names << oblasti.m_oblast;
+    for (const LookupRow& row : rows)
+        names << row.text;
     EXPECT_EQ(names, (QStringList{"Cla", "Čistota", "Hygiena", "Chemie", "Řízení"}));
     for (const auto& [table, column] :
          {std::pair("oblasti", "oblast"), std::pair("typy", "typ"), std::pair("obory", "obor")}) {
