@@ -36,7 +36,7 @@ fi
 db="$folder/Data/TavlinDemo.db"
 index="$folder/Index/fulltext.db"
 # A collection kept from an older build gets the indexes of this one.
-if [ "$(sqlite3 "$db" "SELECT count(*) FROM sqlite_master WHERE name = 'dokumentSekce_novelizace'")" = 0 ]; then
+if [ "$(sqlite3 "$db" "SELECT count(*) FROM pragma_table_info('dokument') WHERE name = 'jmenoKlic'")" = 0 ]; then
   /usr/bin/time -f "db upgrade: %e s, %M KiB" "$cli" db upgrade --folder "$folder"
 fi
 
